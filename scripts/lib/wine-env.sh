@@ -1,0 +1,79 @@
+# Sourced by the scripts: the project's own Wine prefix, the Wine loader that
+# works on this host, and helpers to start and stop Xvfb and the wineserver.
+# Expects ROOT to be set to the source tree.
+
+export WINEPREFIX="${LURN_WINEPREFIX:-$ROOT/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+# Debian's Wine runs 32-bit programs through a 32-bit loader. Some kernels are
+# built or booted without 32-bit support; there only 64-bit programs run, so
+# the tests use the 64-bit build of the same sources.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    LURN_WINE=/usr/lib/wine/wine
+    LURN_TEST_PRESET=win32
+else
+    LURN_WINE=/usr/lib/wine/wine64
+    LURN_TEST_PRESET=win64
+fi
+if [ -x /usr/lib/wine/wineserver64 ]; then
+    LURN_WINESERVER=/usr/lib/wine/wineserver64
+else
+    LURN_WINESERVER=/usr/lib/wine/wineserver
+fi
+export LURN_WINE LURN_WINESERVER LURN_TEST_PRESET
+
+# Creates the prefix once: a Wine virtual desktop (so windows get title bars
+# and focus without a window manager) of 1024 x 768.
+wine_prefix_init() {
+    if [ -f "$WINEPREFIX/.lurn-ready" ]; then
+        return 0
+    fi
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    "$LURN_WINE" wineboot -i >/dev/null 2>&1 </dev/null
+    "$LURN_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
+        >/dev/null 2>&1 </dev/null
+    "$LURN_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        >/dev/null 2>&1 </dev/null
+    "$LURN_WINESERVER" -w
+    touch "$WINEPREFIX/.lurn-ready"
+}
+
+wine_server_start() {
+    "$LURN_WINESERVER" -p >/dev/null 2>&1 </dev/null
+}
+
+wine_server_stop() {
+    "$LURN_WINESERVER" -k >/dev/null 2>&1 || true
+    "$LURN_WINESERVER" -w >/dev/null 2>&1 || true
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY.
+XVFB_PID=""
+xvfb_start() {
+    n=91
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
+        n=$((n + 1))
+    done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    i=0
+    while ! xdpyinfo >/dev/null 2>&1; do
+        i=$((i + 1))
+        if [ "$i" -gt 100 ]; then
+            echo "Xvfb did not start" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+xvfb_stop() {
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        XVFB_PID=""
+    fi
+}
