@@ -1,0 +1,89 @@
+#pragma once
+// The few operating-system services that the portable core calls. The Win32
+// adapters implement them over the real API; the unit tests implement them in
+// memory. Nothing in the core reaches the operating system any other way.
+
+#include "app/text.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lurn {
+
+// Code pages the program names.
+inline constexpr unsigned kSystemAnsiCodePage = 0; // the system's default narrow code page
+inline constexpr unsigned kCodePageGbk = 936;
+inline constexpr unsigned kCodePageBig5 = 950;
+
+// The settings file: one private-profile call per operation.
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+    // The integer value of the key, or `fallback` when the file, the section
+    // or the key does not exist.
+    virtual std::int32_t readInt(const Text& section, const Text& key, std::int32_t fallback,
+                                 const Text& path) const = 0;
+    // Stores key=value; true when the operating system reported success.
+    virtual bool writeString(const Text& section, const Text& key, const Text& value,
+                             const Text& path) const = 0;
+};
+
+// Narrowing and widening by code page. An empty optional means the
+// conversion failed.
+class TextCodec {
+public:
+    virtual ~TextCodec() = default;
+    virtual std::optional<std::string> narrow(TextView text, unsigned codePage) const = 0;
+    virtual std::optional<Text> widen(std::string_view bytes, unsigned codePage) const = 0;
+};
+
+// Simplified/traditional Chinese mapping, one character for one. It writes
+// into `destination`; whether it succeeded is not reported, as callers do not
+// look at it. It may throw RuntimeError when the service cannot be reached.
+class ScriptMapper {
+public:
+    virtual ~ScriptMapper() = default;
+    virtual void map(std::uint32_t locale, std::uint32_t flags, const char16_t* source,
+                     int sourceLength, char16_t* destination, int destinationLength) const = 0;
+};
+
+inline constexpr std::uint32_t kLocaleChinesePrc = 2052;
+inline constexpr std::uint32_t kLocaleChineseTaiwan = 1028;
+inline constexpr std::uint32_t kMapSimplifiedChinese = 0x02000000;
+inline constexpr std::uint32_t kMapTraditionalChinese = 0x04000000;
+
+// Facts about the system and the running program.
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+    virtual std::uint16_t defaultLanguage() const = 0;
+    // The program's own directory, without a trailing separator.
+    virtual Text programDirectory() const = 0;
+};
+
+// Modal message boxes over the program's window: one OK button, no icon.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual void message(const Text& text, const Text& title) const = 0;
+};
+
+// Starts a program with the verb "open" in a working directory, without
+// waiting for it. Returns the shell's result: above 32 means started.
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+    virtual std::intptr_t open(const Text& file, const Text& workingDirectory) const = 0;
+};
+
+// Ends the process at once; no further handler runs. (In-memory test
+// implementations record the code and unwind instead.)
+class ProcessControl {
+public:
+    virtual ~ProcessControl() = default;
+    virtual void end(unsigned exitCode) const = 0;
+};
+
+} // namespace lurn

@@ -1,0 +1,66 @@
+#pragma once
+// Dovmirant_Config: the configuration window's behaviour. It owns the form
+// built from the window's definition and the record of the twelve game
+// settings, loads them from the settings file, keeps them in step with the
+// controls, saves them, and starts the game.
+
+#include "app/form_model.h"
+#include "app/ports.h"
+#include "settings/game_settings.h"
+
+#include <cstdint>
+
+namespace lurn {
+
+struct ConfigWindowServices {
+    const ProfileStore& profile;
+    const TextCodec& codec;
+    const ScriptMapper& mapper;
+    const SystemInfo& system;
+    const Dialogs& dialogs;
+    const ProgramLauncher& launcher;
+    const ProcessControl& process;
+};
+
+class Dovmirant_Config {
+public:
+    explicit Dovmirant_Config(const ConfigWindowServices& services);
+    Dovmirant_Config(const Dovmirant_Config&) = delete;
+    Dovmirant_Config& operator=(const Dovmirant_Config&) = delete;
+
+    Form& form() { return form_; }
+    const Form& form() const { return form_; }
+    const GameSettings& settings() const { return settings_; }
+
+    // The load sequence: settings path, settings, language, caption
+    // conversion. The window is shown only after it returns.
+    void Form_Load();
+    // Closing the window ends the process; nothing is saved.
+    void Form_Unload();
+
+    void readINI();
+    // Writes the twelve settings; false when any write failed.
+    bool saveINI();
+
+private:
+    void wireHandlers();
+    void assignToControl(const SettingDefinition& setting);
+    void showValueLabels();
+    Text currentValueText(const SettingDefinition& setting) const;
+
+    void Check1_Click();
+    void txtwidth_KeyUp(std::int16_t keyCode, std::int16_t shift);
+    void Option1_Click(std::int16_t index);
+    void Option3_Click(std::int16_t index);
+    void CheckBox_Click(const char* checkBox, std::int32_t GameSettings::*member);
+    void HScroll_Change(const char* scrollBar, const char* valueLabel,
+                        std::int32_t GameSettings::*member);
+    void Command1_Click();
+    void Command2_Click();
+
+    ConfigWindowServices services_;
+    Form form_;
+    GameSettings settings_;
+};
+
+} // namespace lurn
