@@ -31,8 +31,7 @@ Text acceptedValues(const Control& control) {
 
 } // namespace
 
-Control::Control(Form& form, const ControlDefinition& definition, Control* container,
-                 Text caption)
+Control::Control(Form& form, const ControlDefinition& definition, Control* container, Text caption)
     : form_(form), definition_(definition), container_(container), caption_(std::move(caption)),
       value_(definition.kind == ControlKind::Timer ? std::int16_t{1} : definition.value) {}
 
@@ -141,11 +140,19 @@ void Control::userClick() {
     }
 }
 
-void Control::userSetText(Text text) { caption_ = std::move(text); }
+void Control::userSetText(Text text) {
+    caption_ = std::move(text);
+}
 
 void Control::userKeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (onKeyUp) {
         onKeyUp(keyCode, shift);
+    }
+}
+
+void Control::timerElapsed() {
+    if (is(ControlKind::Timer) && value_ != 0 && onTick) {
+        onTick();
     }
 }
 

@@ -66,12 +66,15 @@ public:
     void userClick();
     void userSetText(Text text); // the view already shows it
     void userKeyUp(std::int16_t keyCode, std::int16_t shift);
+    // A timer's interval has passed (raises Tick while the timer is enabled).
+    void timerElapsed();
 
     // Events. Click: check box, option button (with the element's Index),
     // command button. Change: scroll bar. KeyUp: text box. Tick: timer.
     std::function<void(std::int16_t index)> onClick;
     std::function<void()> onChange;
     std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyUp;
+    std::function<void()> onTick;
 
 private:
     friend class Form;

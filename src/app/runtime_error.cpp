@@ -9,8 +9,7 @@ Text errorReportText(const RuntimeError& error) {
     for (int shift = 28; shift >= 0; shift -= 4) {
         hex.push_back(kHexDigits[(bits >> shift) & 0xF]);
     }
-    return u"Error " + decimalText(error.number) + u" (0x" + hex + u")\r\n\r\n" +
-           error.description;
+    return u"Error " + decimalText(error.number) + u" (0x" + hex + u")\r\n\r\n" + error.description;
 }
 
 } // namespace lurn

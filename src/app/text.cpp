@@ -5,8 +5,8 @@ namespace lurn {
 Text decimalText(std::int64_t value) {
     // Work on the magnitude as unsigned so that the most negative value has
     // no overflow.
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                        : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     char16_t digits[24];
     int count = 0;
     do {

@@ -11,7 +11,9 @@ namespace lurn {
 
 namespace {
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 int digitValue(char16_t c) {
     if (isDigit(c)) {
@@ -73,8 +75,8 @@ double readDecimal(TextView text) {
     if (!anyDigit) {
         return 0.0;
     }
-    if (i < text.size() && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' ||
-                            text[i] == u'd')) {
+    if (i < text.size() &&
+        (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
         if (j < text.size() && (text[j] == u'-' || text[j] == u'+')) {

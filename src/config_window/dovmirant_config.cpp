@@ -35,8 +35,8 @@ constexpr std::int16_t kChecked = 1;
                        setting.key + u"=" + decimalText(value) + u" cannot be shown by " +
                        asciiText(setting.control);
     if (control != nullptr && control->is(ControlKind::HScrollBar)) {
-        description += u" (" + decimalText(control->min()) + u" to " +
-                       decimalText(control->max()) + u")";
+        description +=
+            u" (" + decimalText(control->min()) + u" to " + decimalText(control->max()) + u")";
     } else if (control != nullptr && control->is(ControlKind::CheckBox)) {
         description += u" (0, 1 or 2)";
     } else {
@@ -53,7 +53,9 @@ Dovmirant_Config::Dovmirant_Config(const ConfigWindowServices& services)
 }
 
 void Dovmirant_Config::wireHandlers() {
-    form_.control("Check1").onClick = [this](std::int16_t) { Check1_Click(); };
+    form_.control("Check1").onClick = [this](std::int16_t) {
+        Check1_Click();
+    };
     form_.control("Check2").onClick = [this](std::int16_t) {
         CheckBox_Click("Check2", &GameSettings::SMOOTH);
     };
@@ -67,16 +69,24 @@ void Dovmirant_Config::wireHandlers() {
         txtwidth_KeyUp(keyCode, shift);
     };
     for (std::int16_t index = 0; index < 2; ++index) {
-        form_.control("Option1", index).onClick = [this](std::int16_t i) { Option1_Click(i); };
-        form_.control("Option3", index).onClick = [this](std::int16_t i) { Option3_Click(i); };
+        form_.control("Option1", index).onClick = [this](std::int16_t i) {
+            Option1_Click(i);
+        };
+        form_.control("Option3", index).onClick = [this](std::int16_t i) {
+            Option3_Click(i);
+        };
     }
     for (const ValueDisplay& display : kValueDisplays) {
         form_.control(display.scrollBar).onChange = [this, display] {
             HScroll_Change(display.scrollBar, display.label, display.member);
         };
     }
-    form_.control("Command1").onClick = [this](std::int16_t) { Command1_Click(); };
-    form_.control("Command2").onClick = [this](std::int16_t) { Command2_Click(); };
+    form_.control("Command1").onClick = [this](std::int16_t) {
+        Command1_Click();
+    };
+    form_.control("Command2").onClick = [this](std::int16_t) {
+        Command2_Click();
+    };
 }
 
 void Dovmirant_Config::Form_Load() {
@@ -87,7 +97,9 @@ void Dovmirant_Config::Form_Load() {
     gb_big5_api::ConvertForm({services_.codec, services_.mapper}, form_);
 }
 
-void Dovmirant_Config::Form_Unload() { services_.process.end(0); }
+void Dovmirant_Config::Form_Unload() {
+    services_.process.end(0);
+}
 
 void Dovmirant_Config::readINI() {
     for (const SettingDefinition& setting : kGameSettingsSchema) {
@@ -167,9 +179,13 @@ void Dovmirant_Config::txtwidth_KeyUp(std::int16_t, std::int16_t) {
     }
 }
 
-void Dovmirant_Config::Option1_Click(std::int16_t index) { settings_.simple = index; }
+void Dovmirant_Config::Option1_Click(std::int16_t index) {
+    settings_.simple = index;
+}
 
-void Dovmirant_Config::Option3_Click(std::int16_t index) { settings_.FULLSCREEN = index; }
+void Dovmirant_Config::Option3_Click(std::int16_t index) {
+    settings_.FULLSCREEN = index;
+}
 
 void Dovmirant_Config::CheckBox_Click(const char* checkBox, std::int32_t GameSettings::*member) {
     settings_.*member = form_.control(checkBox).value();

@@ -43,8 +43,8 @@ Text widenOrRaise(const TextCodec& codec, std::string_view bytes, unsigned codeP
     return *text;
 }
 
-void mapInto(const ScriptMapper& mapper, std::uint32_t locale, std::uint32_t flags,
-             TextView source, Text& destination) {
+void mapInto(const ScriptMapper& mapper, std::uint32_t locale, std::uint32_t flags, TextView source,
+             Text& destination) {
     mapper.map(locale, flags, source.data(), static_cast<int>(source.size()), destination.data(),
                static_cast<int>(destination.size()));
 }
@@ -121,7 +121,9 @@ Text ConvertText(const Converters& converters, const Text& text) {
 }
 
 void ConvertControl(const Converters& converters, Control& control) {
-    const auto convertCaption = [&] { control.setCaption(ConvertText(converters, control.caption())); };
+    const auto convertCaption = [&] {
+        control.setCaption(ConvertText(converters, control.caption()));
+    };
     const auto convertToolTip = [&] {
         control.setToolTipText(ConvertText(converters, control.toolTipText()));
     };

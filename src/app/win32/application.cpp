@@ -1,0 +1,92 @@
+#include "app/win32/application.h"
+
+#include "app/splash_definition.h"
+#include "app/win32/mod_xp.h"
+#include "app/win32/top_level.h"
+
+namespace lurn::win32 {
+
+namespace {
+
+// The system's message font, shared by every control of both windows.
+HFONT createMessageFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        return CreateFontIndirectW(&metrics.lfMessageFont);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance,
+                                        HFONT font)
+    : behaviour(services), window(behaviour.form(), instance, font) {}
+
+Application::Application(HINSTANCE instance)
+    : instance_(instance), font_(createMessageFont()), splashForm_(kSplashDefinition, codec_),
+      splashWindow_(splashForm_, instance, font_.get()) {
+    splashForm_.control("Timer1").onTick = [this] {
+        Timer1_Timer();
+    };
+    splashWindow_.onCloseRequest = [this] {
+        unloadSplash();
+    };
+}
+
+int Application::run() {
+    splashWindow_.create();
+    splashWindow_.show();
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        guarded<int>([&] {
+            if (config_ && config_->window.preTranslate(message)) {
+                return 0;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+            if (config_) {
+                config_->window.afterDispatch(message);
+            }
+            return 0;
+        });
+    }
+    return 0;
+}
+
+void Application::Timer1_Timer() {
+    splashForm_.control("Timer1").setValue(0);
+    unloadSplash();
+}
+
+void Application::unloadSplash() {
+    if (splashUnloaded_) {
+        return;
+    }
+    splashUnloaded_ = true;
+    Splash_Unload();
+    splashWindow_.destroy();
+}
+
+void Application::Splash_Unload() {
+    ModXp::InitVisualStyles();
+    showConfigWindow();
+}
+
+void Application::showConfigWindow() {
+    if (!config_) {
+        const ConfigWindowServices services{profile_, codec_,    mapper_, system_,
+                                            dialogs_, launcher_, process_};
+        config_ = std::make_unique<ConfigWindow>(services, instance_, font_.get());
+        config_->window.create();
+        dialogs_.setOwner(config_->window.hwnd());
+        config_->window.onCloseRequest = [this] {
+            config_->behaviour.Form_Unload();
+        };
+        config_->behaviour.Form_Load();
+    }
+    config_->window.show();
+}
+
+} // namespace lurn::win32

@@ -1,0 +1,56 @@
+#pragma once
+// The program's start-up and hand-over: the splash window shows the title
+// picture for one second; when it unloads, the common controls are
+// initialised and the single configuration window is created, loaded and
+// shown. The process then lives until that window closes, the game starts,
+// or an untrapped error ends it.
+
+#include "app/form_model.h"
+#include "app/win32/handles.h"
+#include "app/win32/win32_form.h"
+#include "app/win32/win32_ports.h"
+#include "config_window/dovmirant_config.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace lurn::win32 {
+
+class Application {
+public:
+    explicit Application(HINSTANCE instance);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Shows the splash window and runs the message loop.
+    int run();
+
+private:
+    struct ConfigWindow {
+        ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance, HFONT font);
+        Dovmirant_Config behaviour;
+        Win32Form window;
+    };
+
+    void Timer1_Timer();
+    void unloadSplash();
+    void Splash_Unload();
+    void showConfigWindow();
+
+    HINSTANCE instance_;
+    ProfileFunctions profile_;
+    CodePageConverter codec_;
+    LocaleScriptMapper mapper_;
+    SystemFacts system_;
+    MessageBoxes dialogs_;
+    ShellLauncher launcher_;
+    ProcessExit process_;
+    Font font_;
+    Form splashForm_;
+    Win32Form splashWindow_;
+    bool splashUnloaded_ = false;
+    std::unique_ptr<ConfigWindow> config_;
+};
+
+} // namespace lurn::win32

@@ -1,0 +1,33 @@
+// lurn_config: the game's settings launcher.
+
+#include "app/win32/application.h"
+#include "app/win32/top_level.h"
+
+#include <windows.h>
+
+namespace {
+
+// From here on, DLLs are looked up in the system folder only: the game's
+// folder is often writable, and a DLL planted there must never be loaded.
+void restrictDllSearchToSystemFolder() {
+    using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    if (kernel == nullptr) {
+        return;
+    }
+    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesProc>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (setDefaultDllDirectories != nullptr) {
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    restrictDllSearchToSystemFolder();
+    return lurn::win32::guarded<int>([&] {
+        lurn::win32::Application application(instance);
+        return application.run();
+    });
+}

@@ -1,0 +1,641 @@
+#include "app/win32/win32_form.h"
+
+#include "app/win32/top_level.h"
+
+#include <algorithm>
+
+namespace lurn::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"LurnForm";
+constexpr wchar_t kContainerClass[] = L"LurnContainer";
+// Child ids start above IDOK and IDCANCEL, which the dialog manager would
+// make of Enter and Esc.
+constexpr int kFirstControlId = 100;
+constexpr int kTwipsPerInch = 1440;
+constexpr std::size_t kNoPosition = static_cast<std::size_t>(-1);
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::HScrollBar:
+    case ControlKind::CommandButton:
+    case ControlKind::ListBox:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct WindowStyle {
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowStyle topLevelStyle(const FormDefinition& definition) {
+    WindowStyle result{WS_CLIPCHILDREN, 0};
+    if (definition.border == BorderStyle::FixedSingle) {
+        result.style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    } else {
+        result.style |= WS_POPUP;
+    }
+    result.exStyle |= definition.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    return result;
+}
+
+WindowStyle childStyle(const ControlDefinition& definition) {
+    constexpr DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (definition.kind) {
+    case ControlKind::Frame:
+    case ControlKind::PictureBox:
+        return {base | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::Label:
+        return {base | SS_LEFT, 0};
+    case ControlKind::TextBox:
+        return {base | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::CheckBox:
+        return {base | WS_TABSTOP | BS_3STATE, 0};
+    case ControlKind::OptionButton:
+        return {base | WS_TABSTOP | BS_RADIOBUTTON, 0};
+    case ControlKind::HScrollBar:
+        return {base | WS_TABSTOP | SBS_HORZ, 0};
+    case ControlKind::CommandButton:
+        return {base | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::Image:
+        return {base | SS_BITMAP, 0};
+    case ControlKind::ListBox:
+        return {base | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE};
+    default:
+        return {base, 0};
+    }
+}
+
+const wchar_t* childClass(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Frame:
+    case ControlKind::PictureBox:
+        return kContainerClass;
+    case ControlKind::Label:
+    case ControlKind::Image:
+        return L"STATIC";
+    case ControlKind::TextBox:
+        return L"EDIT";
+    case ControlKind::HScrollBar:
+        return L"SCROLLBAR";
+    case ControlKind::ListBox:
+        return L"LISTBOX";
+    default:
+        return L"BUTTON";
+    }
+}
+
+WPARAM checkState(std::int16_t value) {
+    switch (value) {
+    case 1:
+        return BST_CHECKED;
+    case 2:
+        return BST_INDETERMINATE;
+    default:
+        return BST_UNCHECKED;
+    }
+}
+
+Text windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    Text text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+std::int16_t shiftState() {
+    std::int16_t state = 0;
+    if (GetKeyState(VK_SHIFT) < 0) {
+        state |= 1;
+    }
+    if (GetKeyState(VK_CONTROL) < 0) {
+        state |= 2;
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        state |= 4;
+    }
+    return state;
+}
+
+} // namespace
+
+Win32Form::Win32Form(Form& form, HINSTANCE instance, HFONT font)
+    : form_(form), instance_(instance), font_(font) {
+    ScreenDc screen;
+    dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    if (dpi_ <= 0) {
+        dpi_ = 96;
+    }
+}
+
+Win32Form::~Win32Form() {
+    form_.setView(nullptr);
+    destroy();
+}
+
+void Win32Form::registerClasses(HINSTANCE instance) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, kFormClass, &existing)) {
+        return;
+    }
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof form;
+    form.lpfnWndProc = formProcedure;
+    form.hInstance = instance;
+    form.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form.lpszClassName = kFormClass;
+    RegisterClassExW(&form);
+
+    WNDCLASSEXW container = form;
+    container.lpfnWndProc = containerProcedure;
+    container.lpszClassName = kContainerClass;
+    RegisterClassExW(&container);
+}
+
+int Win32Form::toPixels(int twips) const {
+    return MulDiv(twips, dpi_, kTwipsPerInch);
+}
+
+void Win32Form::create() {
+    registerClasses(instance_);
+    const FormDefinition& definition = form_.definition();
+    const WindowStyle style = topLevelStyle(definition);
+    RECT frame{0, 0, toPixels(definition.clientWidth), toPixels(definition.clientHeight)};
+    AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    window_.reset(CreateWindowExW(style.exStyle, kFormClass, wide(form_.caption()), style.style,
+                                  left, top, width, height, nullptr, nullptr, instance_, this));
+    if (!window_) {
+        throw RuntimeError{7, u"The window " + asciiText(definition.name) + u" cannot be created"};
+    }
+    if (definition.icon != 0) {
+        const auto loadIcon = [&](int size) {
+            return reinterpret_cast<LPARAM>(LoadImageW(instance_, MAKEINTRESOURCEW(definition.icon),
+                                                       IMAGE_ICON, size, size, LR_SHARED));
+        };
+        SendMessageW(hwnd(), WM_SETICON, ICON_BIG, loadIcon(GetSystemMetrics(SM_CXICON)));
+        SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, loadIcon(GetSystemMetrics(SM_CXSMICON)));
+    }
+    children_.assign(form_.count(), nullptr);
+    for (std::size_t position = 0; position < form_.count(); ++position) {
+        createControl(position);
+    }
+    form_.setView(this);
+}
+
+void Win32Form::createControl(std::size_t position) {
+    const Control& control = form_.at(position);
+    const ControlDefinition& definition = control.definition();
+    const int id = kFirstControlId + static_cast<int>(position);
+    if (control.is(ControlKind::Timer)) {
+        if (control.value() != 0) {
+            SetTimer(hwnd(), static_cast<UINT_PTR>(id), static_cast<UINT>(definition.interval),
+                     nullptr);
+        }
+        return;
+    }
+    if (control.is(ControlKind::MenuItem)) {
+        return;
+    }
+    HWND parent = hwnd();
+    if (control.container() != nullptr) {
+        parent = children_.at(positionOf(*control.container()));
+    }
+    const WindowStyle style = childStyle(definition);
+    const Text& caption = control.caption();
+    HWND child =
+        CreateWindowExW(style.exStyle, childClass(control.kind()), wide(caption), style.style,
+                        toPixels(definition.rect.left), toPixels(definition.rect.top),
+                        toPixels(definition.rect.width), toPixels(definition.rect.height), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, this);
+    if (child == nullptr) {
+        throw RuntimeError{7, u"The control " + asciiText(definition.name) + u" cannot be created"};
+    }
+    children_.at(position) = child;
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    switch (control.kind()) {
+    case ControlKind::TextBox:
+        SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+        break;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+        SendMessageW(child, BM_SETCHECK, checkState(control.value()), 0);
+        break;
+    case ControlKind::HScrollBar: {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
+        info.nMin = control.min();
+        info.nMax = control.max();
+        info.nPos = control.value();
+        SetScrollInfo(child, SB_CTL, &info, FALSE);
+        break;
+    }
+    case ControlKind::Image:
+        if (definition.picture != 0) {
+            if (!picture_) {
+                picture_.reset(static_cast<HBITMAP>(LoadImageW(
+                    instance_, MAKEINTRESOURCEW(definition.picture), IMAGE_BITMAP, 0, 0, 0)));
+            }
+            SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP,
+                         reinterpret_cast<LPARAM>(picture_.get()));
+        }
+        break;
+    default:
+        break;
+    }
+    if (!control.enabled()) {
+        EnableWindow(child, FALSE);
+    }
+}
+
+void Win32Form::show() {
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+    SetForegroundWindow(hwnd());
+    const std::vector<std::size_t> order = focusOrder();
+    if (!order.empty()) {
+        lastFocus_ = children_.at(order.front());
+        SetFocus(lastFocus_);
+    }
+}
+
+void Win32Form::destroy() {
+    children_.clear();
+    window_.reset();
+    lastFocus_ = nullptr;
+}
+
+std::size_t Win32Form::positionOf(HWND child) const {
+    const auto found = std::find(children_.begin(), children_.end(), child);
+    if (child == nullptr || found == children_.end()) {
+        return kNoPosition;
+    }
+    return static_cast<std::size_t>(found - children_.begin());
+}
+
+std::size_t Win32Form::positionOf(const Control& control) const {
+    for (std::size_t position = 0; position < form_.count(); ++position) {
+        if (&form_.at(position) == &control) {
+            return position;
+        }
+    }
+    return kNoPosition;
+}
+
+bool Win32Form::owns(HWND window) const {
+    return window_ && (window == hwnd() || IsChild(hwnd(), window));
+}
+
+std::vector<std::size_t> Win32Form::focusOrder() const {
+    std::vector<std::size_t> order;
+    for (std::size_t position = 0; position < form_.count(); ++position) {
+        const Control& control = form_.at(position);
+        if (!takesFocus(control.kind()) || !control.enabled() || children_[position] == nullptr) {
+            continue;
+        }
+        if (control.is(ControlKind::OptionButton) && control.value() == 0) {
+            // An option pair takes the focus once: on its selected member,
+            // or on its first member while none is selected.
+            bool otherTakesIt = false;
+            for (std::size_t other = 0; other < form_.count(); ++other) {
+                const Control& sibling = form_.at(other);
+                if (other != position && sibling.name() == control.name() &&
+                    (sibling.value() != 0 ||
+                     sibling.definition().tabIndex < control.definition().tabIndex)) {
+                    otherTakesIt = true;
+                }
+            }
+            if (otherTakesIt) {
+                continue;
+            }
+        }
+        order.push_back(position);
+    }
+    std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return form_.at(a).definition().tabIndex < form_.at(b).definition().tabIndex;
+    });
+    return order;
+}
+
+bool Win32Form::moveFocusByTab(bool backwards) {
+    const std::vector<std::size_t> order = focusOrder();
+    if (order.empty()) {
+        return true;
+    }
+    const auto current = std::find(order.begin(), order.end(), positionOf(GetFocus()));
+    std::size_t next = 0;
+    if (current == order.end()) {
+        next = backwards ? order.size() - 1 : 0;
+    } else {
+        const std::size_t at = static_cast<std::size_t>(current - order.begin());
+        next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+    }
+    lastFocus_ = children_.at(order[next]);
+    SetFocus(lastFocus_);
+    if (form_.at(order[next]).is(ControlKind::TextBox)) {
+        SendMessageW(lastFocus_, EM_SETSEL, 0, -1);
+    }
+    return true;
+}
+
+bool Win32Form::moveWithinOptionPair(std::size_t position) {
+    const Control& current = form_.at(position);
+    for (std::size_t other = 0; other < form_.count(); ++other) {
+        Control& sibling = form_.at(other);
+        if (other != position && sibling.name() == current.name() && sibling.enabled()) {
+            lastFocus_ = children_.at(other);
+            SetFocus(lastFocus_);
+            sibling.userClick();
+            return true;
+        }
+    }
+    return true;
+}
+
+bool Win32Form::preTranslate(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !owns(message.hwnd)) {
+        return false;
+    }
+    if (message.wParam == VK_TAB) {
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+            return false;
+        }
+        return moveFocusByTab(GetKeyState(VK_SHIFT) < 0);
+    }
+    const std::size_t position = positionOf(message.hwnd);
+    if (position != kNoPosition && form_.at(position).is(ControlKind::OptionButton)) {
+        switch (message.wParam) {
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            return moveWithinOptionPair(position);
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+void Win32Form::afterDispatch(const MSG& message) {
+    if (message.message != WM_KEYUP) {
+        return;
+    }
+    const std::size_t position = positionOf(message.hwnd);
+    if (position != kNoPosition && form_.at(position).is(ControlKind::TextBox)) {
+        form_.at(position).userKeyUp(static_cast<std::int16_t>(message.wParam), shiftState());
+    }
+}
+
+void Win32Form::propertyChanged(const Control& control, ControlProperty property) {
+    const std::size_t position = positionOf(control);
+    if (position == kNoPosition || !window_) {
+        return;
+    }
+    if (control.is(ControlKind::Timer)) {
+        const auto id = static_cast<UINT_PTR>(kFirstControlId + static_cast<int>(position));
+        if (control.value() != 0) {
+            SetTimer(hwnd(), id, static_cast<UINT>(control.definition().interval), nullptr);
+        } else {
+            KillTimer(hwnd(), id);
+        }
+        return;
+    }
+    HWND child = children_[position];
+    if (child == nullptr) {
+        return;
+    }
+    switch (property) {
+    case ControlProperty::Caption:
+    case ControlProperty::Text:
+        SetWindowTextW(child, wide(control.caption()));
+        if (control.is(ControlKind::Frame)) {
+            InvalidateRect(child, nullptr, TRUE);
+        }
+        break;
+    case ControlProperty::ToolTipText:
+        // No control of these windows shows a tooltip; the text is kept in
+        // the model only.
+        break;
+    case ControlProperty::Value:
+        if (control.is(ControlKind::HScrollBar)) {
+            SetScrollPos(child, SB_CTL, control.value(), TRUE);
+        } else {
+            SendMessageW(child, BM_SETCHECK, checkState(control.value()), 0);
+        }
+        break;
+    case ControlProperty::Enabled:
+        EnableWindow(child, control.enabled() ? TRUE : FALSE);
+        break;
+    }
+}
+
+void Win32Form::onCommand(HWND child, WORD notification) {
+    const std::size_t position = positionOf(child);
+    if (position == kNoPosition) {
+        return;
+    }
+    Control& control = form_.at(position);
+    if (control.is(ControlKind::TextBox)) {
+        if (notification == EN_CHANGE) {
+            control.userSetText(windowText(child));
+        }
+        return;
+    }
+    if (notification == BN_CLICKED) {
+        control.userClick();
+    }
+}
+
+void Win32Form::onHorizontalScroll(HWND bar, WORD request, WORD position) {
+    const std::size_t at = positionOf(bar);
+    if (at == kNoPosition) {
+        return;
+    }
+    Control& control = form_.at(at);
+    if (!control.is(ControlKind::HScrollBar)) {
+        return;
+    }
+    // The small and the large change are both 1.
+    int value = control.value();
+    switch (request) {
+    case SB_LINELEFT:
+    case SB_PAGELEFT:
+        value -= 1;
+        break;
+    case SB_LINERIGHT:
+    case SB_PAGERIGHT:
+        value += 1;
+        break;
+    case SB_LEFT:
+        value = control.min();
+        break;
+    case SB_RIGHT:
+        value = control.max();
+        break;
+    case SB_THUMBPOSITION:
+        value = static_cast<std::int16_t>(position);
+        break;
+    default:
+        // SB_THUMBTRACK while dragging, SB_ENDSCROLL: no change.
+        return;
+    }
+    value = std::clamp(value, static_cast<int>(control.min()), static_cast<int>(control.max()));
+    control.setValue(static_cast<std::int16_t>(value));
+    // The bar may already show the new position; make sure it shows the value.
+    SetScrollPos(bar, SB_CTL, control.value(), TRUE);
+}
+
+void Win32Form::paintFrame(HWND frame) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(frame, &paint);
+    RECT client;
+    GetClientRect(frame, &client);
+    const HGDIOBJ oldFont = SelectObject(dc, font_);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT border = client;
+    border.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    const Text caption = windowText(frame);
+    if (!caption.empty()) {
+        const int margin = toPixels(90);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, wide(caption), static_cast<int>(caption.size()), &extent);
+        RECT label{margin, 0, margin + extent.cx + 4, metrics.tmHeight};
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        ExtTextOutW(dc, margin + 2, 0, ETO_OPAQUE, &label, wide(caption),
+                    static_cast<UINT>(caption.size()), nullptr);
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(frame, &paint);
+}
+
+LRESULT CALLBACK Win32Form::formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return guarded<LRESULT>([&]() -> LRESULT {
+        if (message == WM_NCCREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        }
+        auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self == nullptr) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        return self->formMessage(window, message, wParam, lParam);
+    });
+}
+
+LRESULT CALLBACK Win32Form::containerProcedure(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    return guarded<LRESULT>([&]() -> LRESULT {
+        if (message == WM_NCCREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        }
+        auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self == nullptr) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        return self->containerMessage(window, message, wParam, lParam);
+    });
+}
+
+LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0) {
+            onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        }
+        return 0;
+    case WM_HSCROLL:
+        if (lParam != 0) {
+            onHorizontalScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
+        }
+        return 0;
+    case WM_TIMER: {
+        const std::size_t position = static_cast<std::size_t>(wParam) - kFirstControlId;
+        if (wParam >= kFirstControlId && position < form_.count()) {
+            form_.at(position).timerElapsed();
+        }
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(window, focus)) {
+                lastFocus_ = focus;
+            }
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (onCloseRequest) {
+            onCloseRequest();
+        } else {
+            destroy();
+        }
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Win32Form::containerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+        // Frames and picture boxes pass their controls' notifications on to
+        // the form, which handles them all.
+        return formMessage(hwnd(), message, wParam, lParam);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSCROLLBAR:
+        return SendMessageW(hwnd(), message, wParam, lParam);
+    case WM_PAINT: {
+        const std::size_t position = positionOf(window);
+        if (position != kNoPosition && form_.at(position).is(ControlKind::Frame)) {
+            paintFrame(window);
+            return 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace lurn::win32

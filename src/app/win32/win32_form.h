@@ -1,0 +1,76 @@
+#pragma once
+// The Win32 realisation of a form: a top-level window with real child
+// windows built from the form's definition, kept in step with the model in
+// both directions. Program changes reach the windows through FormView; user
+// input reaches the model through its user operations. Neither direction
+// echoes back as an event.
+
+#include "app/form_model.h"
+#include "app/win32/handles.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+namespace lurn::win32 {
+
+class Win32Form final : public FormView {
+public:
+    Win32Form(Form& form, HINSTANCE instance, HFONT font);
+    Win32Form(const Win32Form&) = delete;
+    Win32Form& operator=(const Win32Form&) = delete;
+    ~Win32Form() override;
+
+    // Creates the window and its controls, centred on the screen and hidden.
+    void create();
+    // Makes the window visible and puts the focus on the first control in
+    // tab order.
+    void show();
+    void destroy();
+    HWND hwnd() const { return window_.get(); }
+
+    // Keyboard handling that the window does itself, before dispatch: Tab
+    // and Shift+Tab by tab index across all containers, arrow keys within an
+    // option pair. True when the message was consumed.
+    bool preTranslate(const MSG& message);
+    // After dispatch: key releases in text boxes.
+    void afterDispatch(const MSG& message);
+
+    // The close box, the system menu's Close, Alt+F4.
+    std::function<void()> onCloseRequest;
+
+    void propertyChanged(const Control& control, ControlProperty property) override;
+
+private:
+    static LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam);
+    static void registerClasses(HINSTANCE instance);
+
+    LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT containerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(HWND child, WORD notification);
+    void onHorizontalScroll(HWND bar, WORD request, WORD position);
+    void paintFrame(HWND frame);
+
+    void createControl(std::size_t position);
+    int toPixels(int twips) const;
+    std::size_t positionOf(HWND child) const;
+    std::size_t positionOf(const Control& control) const;
+    std::vector<std::size_t> focusOrder() const;
+    bool moveFocusByTab(bool backwards);
+    bool moveWithinOptionPair(std::size_t position);
+    bool owns(HWND window) const;
+
+    Form& form_;
+    HINSTANCE instance_;
+    HFONT font_;
+    int dpi_;
+    Window window_;
+    std::vector<HWND> children_; // by collection position; destroyed with the window
+    Bitmap picture_;
+    HWND lastFocus_ = nullptr;
+};
+
+} // namespace lurn::win32

@@ -1,0 +1,118 @@
+#include "app/win32/win32_ports.h"
+
+#include "app/win32/handles.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace lurn::win32 {
+
+std::int32_t ProfileFunctions::readInt(const Text& section, const Text& key, std::int32_t fallback,
+                                       const Text& path) const {
+    return static_cast<std::int32_t>(
+        GetPrivateProfileIntW(wide(section), wide(key), fallback, wide(path)));
+}
+
+bool ProfileFunctions::writeString(const Text& section, const Text& key, const Text& value,
+                                   const Text& path) const {
+    return WritePrivateProfileStringW(wide(section), wide(key), wide(value), wide(path)) != FALSE;
+}
+
+namespace {
+
+UINT apiCodePage(unsigned codePage) {
+    return codePage == kSystemAnsiCodePage ? CP_ACP : static_cast<UINT>(codePage);
+}
+
+} // namespace
+
+std::optional<std::string> CodePageConverter::narrow(TextView text, unsigned codePage) const {
+    if (text.empty()) {
+        return std::string();
+    }
+    const auto* source = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int size =
+        WideCharToMultiByte(apiCodePage(codePage), 0, source, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (WideCharToMultiByte(apiCodePage(codePage), 0, source, length, bytes.data(), size, nullptr,
+                            nullptr) != size) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<Text> CodePageConverter::widen(std::string_view bytes, unsigned codePage) const {
+    if (bytes.empty()) {
+        return Text();
+    }
+    const int length = static_cast<int>(bytes.size());
+    const int size =
+        MultiByteToWideChar(apiCodePage(codePage), 0, bytes.data(), length, nullptr, 0);
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    Text text(static_cast<std::size_t>(size), u'\0');
+    if (MultiByteToWideChar(apiCodePage(codePage), 0, bytes.data(), length,
+                            reinterpret_cast<wchar_t*>(text.data()), size) != size) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+void LocaleScriptMapper::map(std::uint32_t locale, std::uint32_t flags, const char16_t* source,
+                             int sourceLength, char16_t* destination, int destinationLength) const {
+    // The result is not looked at: a failed mapping leaves the destination
+    // as the caller filled it.
+    LCMapStringW(static_cast<LCID>(locale), static_cast<DWORD>(flags),
+                 reinterpret_cast<const wchar_t*>(source), sourceLength,
+                 reinterpret_cast<wchar_t*>(destination), destinationLength);
+}
+
+std::uint16_t SystemFacts::defaultLanguage() const {
+    return GetSystemDefaultLangID();
+}
+
+Text SystemFacts::programDirectory() const {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return Text();
+        }
+        if (length < buffer.size()) {
+            Text path(reinterpret_cast<const char16_t*>(buffer.data()), length);
+            const std::size_t separator = path.find_last_of(u"\\/");
+            if (separator == Text::npos) {
+                return Text();
+            }
+            // A drive's root keeps its separator ("C:\").
+            if (separator == 2 && path[1] == u':') {
+                return path.substr(0, 3);
+            }
+            return path.substr(0, separator);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+void MessageBoxes::message(const Text& text, const Text& title) const {
+    MessageBoxW(owner_, wide(text), wide(title), MB_OK);
+}
+
+std::intptr_t ShellLauncher::open(const Text& file, const Text& workingDirectory) const {
+    const HINSTANCE result =
+        ShellExecuteW(nullptr, L"open", wide(file), L"", wide(workingDirectory), SW_SHOWNORMAL);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
+void ProcessExit::end(unsigned exitCode) const {
+    ExitProcess(exitCode);
+}
+
+} // namespace lurn::win32
