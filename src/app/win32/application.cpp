@@ -24,8 +24,8 @@ Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HI
                                         HFONT font)
     : behaviour(services), window(behaviour.form(), instance, font) {}
 
-Application::Application(HINSTANCE instance)
-    : instance_(instance), font_(createMessageFont()), splashForm_(kSplashDefinition, codec_),
+Application::Application(HINSTANCE instance, StartupObserver* observer)
+    : instance_(instance), observer_(observer), font_(createMessageFont()), splashForm_(kSplashDefinition, codec_),
       splashWindow_(splashForm_, instance, font_.get()) {
     splashForm_.control("Timer1").onTick = [this] {
         Timer1_Timer();
@@ -56,6 +56,9 @@ int Application::run() {
 }
 
 void Application::Timer1_Timer() {
+    if (observer_ != nullptr) {
+        observer_->splashTimerFired();
+    }
     splashForm_.control("Timer1").setValue(0);
     unloadSplash();
 }
@@ -87,6 +90,9 @@ void Application::showConfigWindow() {
         config_->behaviour.Form_Load();
     }
     config_->window.show();
+    if (observer_ != nullptr) {
+        observer_->configWindowShown(config_->behaviour);
+    }
 }
 
 } // namespace lurn::win32

@@ -17,9 +17,17 @@
 
 namespace lurn::win32 {
 
+// Hooks for the start-up benchmark build; the program itself passes none.
+class StartupObserver {
+public:
+    virtual ~StartupObserver() = default;
+    virtual void splashTimerFired() = 0;
+    virtual void configWindowShown(Dovmirant_Config& window) = 0;
+};
+
 class Application {
 public:
-    explicit Application(HINSTANCE instance);
+    explicit Application(HINSTANCE instance, StartupObserver* observer = nullptr);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -39,6 +47,7 @@ private:
     void showConfigWindow();
 
     HINSTANCE instance_;
+    StartupObserver* observer_;
     ProfileFunctions profile_;
     CodePageConverter codec_;
     LocaleScriptMapper mapper_;
