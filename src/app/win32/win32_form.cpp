@@ -392,7 +392,7 @@ bool Win32Form::preTranslate(const MSG& message) {
 }
 
 void Win32Form::afterDispatch(const MSG& message) {
-    if (message.message != WM_KEYUP) {
+    if (message.message != WM_KEYUP && message.message != WM_SYSKEYUP) {
         return;
     }
     const std::size_t position = positionOf(message.hwnd);
