@@ -1,0 +1,57 @@
+// The aspect lock: height = floor(width / 64 * 48), from the width as typed.
+
+#include "config_window/aspect_rule.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace lurn::test {
+namespace {
+
+struct AspectCase {
+    Text width;
+    Text height;
+};
+
+void PrintTo(const AspectCase& c, std::ostream* os) {
+    *os << '"' << utf8(c.width) << "\" -> \"" << utf8(c.height) << '"';
+}
+
+class DerivedHeight : public ::testing::TestWithParam<AspectCase> {};
+
+TEST_P(DerivedHeight, IsFloorOfThreeQuartersOfTheWidth) {
+    EXPECT_EQ(derivedHeight(GetParam().width), GetParam().height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Widths, DerivedHeight,
+    ::testing::Values(
+        AspectCase{u"800", u"600"}, AspectCase{u"1024", u"768"}, AspectCase{u"1280", u"960"},
+        AspectCase{u"1366", u"1024"}, AspectCase{u"640.9", u"480"}, AspectCase{u"1", u"0"},
+        AspectCase{u"-1", u"-1"}, AspectCase{u"-100", u"-75"}, AspectCase{u"-0.5", u"-1"},
+        AspectCase{u"abc", u"0"}, AspectCase{u"", u"0"}, AspectCase{u"px800", u"0"},
+        AspectCase{u"8 00", u"600"}, AspectCase{u"\t1 0 2 4\n", u"768"},
+        AspectCase{u"&H320", u"600"}, AspectCase{u"&h320", u"600"}, AspectCase{u"&O1440", u"600"},
+        AspectCase{u"1E3", u"750"}, AspectCase{u"+800", u"600"}, AspectCase{u"800px", u"600"},
+        // Too large for a double: read as 0.
+        AspectCase{u"1e400", u"0"}, AspectCase{Text(400, u'9'), u"0"},
+        // Plain digits below 1E15, the general form from there on.
+        AspectCase{u"1333333333333332", u"999999999999999"},
+        AspectCase{u"1333333333333334", u"1E+15"},
+        AspectCase{u"1646090520164608", u"1.23456789012346E+15"}, AspectCase{u"1E20", u"7.5E+19"},
+        AspectCase{u"100000000000000000000", u"7.5E+19"}, AspectCase{u"-1E20", u"-7.5E+19"}));
+
+TEST(ReadNumber, ReadsSignFractionExponentAndRadix) {
+    const std::pair<Text, double> cases[] = {
+        {u"12.5", 12.5}, {u"-0.25", -0.25}, {u"2E-2", 0.02}, {u"1.5e+2x", 150},
+        {u"&HFF", 255},  {u"&o17", 15},     {u"&H", 0},      {u"&O9", 0},
+        {u" 4 2 ", 42},  {u".5", 0.5},      {u"-", 0},       {u"1E", 1},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_DOUBLE_EQ(readNumber(text), value) << utf8(text);
+    }
+}
+
+} // namespace
+} // namespace lurn::test
