@@ -1,0 +1,87 @@
+"""Start-up: the splash window, the hand-over to the settings window and the
+settings window's own look."""
+
+import time
+import unittest
+
+from harness import (CONFIG_CLASS, DIALOG_CLASS, LauncherTestCase, click_window, config_window,
+                     keys, wait_for_window, wait_until, windows_titled)
+
+WS_POPUP = 0x80000000
+WS_CAPTION = 0xC00000
+WS_SYSMENU = 0x80000
+WS_THICKFRAME = 0x40000
+WS_EX_TOOLWINDOW = 0x80
+WS_EX_APPWINDOW = 0x40000
+
+
+def splash():
+    roots = windows_titled("Form1", CONFIG_CLASS)
+    return roots[0] if roots else None
+
+
+class SplashTest(LauncherTestCase):
+    def test_splash_is_a_borderless_centred_picture_without_taskbar_entry(self):
+        folder = self.make_folder()
+        folder.start()
+        window = wait_for_window("Form1", CONFIG_CLASS, timeout=20)
+        style, exstyle = int(window["style"], 16), int(window["exstyle"], 16)
+        self.assertTrue(style & WS_POPUP)
+        self.assertFalse(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME))
+        self.assertTrue(exstyle & WS_EX_TOOLWINDOW)
+        self.assertFalse(exstyle & WS_EX_APPWINDOW)
+        self.assertEqual(window["client"], "359,83")
+        self.assertEqual(window.rect, ((1024 - 359) // 2, (768 - 83) // 2, 359, 83))
+        self.assertEqual((window["icon_big"], window["icon_small"]), ("0", "0"))
+        image = window.find(cls="Static")
+        self.assertEqual(image.rect[:2], window.rect[:2], "the picture starts at the corner")
+        self.assertEqual(image.rect[2:], (359, 85), "the picture is shown at its own size")
+
+    def test_hand_over_after_about_a_second(self):
+        folder = self.make_folder()
+        folder.start()
+        wait_for_window("Form1", CONFIG_CLASS, timeout=20)
+        seen = time.monotonic()
+        # A click or a key on the splash does nothing.
+        click_window(splash())
+        keys("Return")
+        self.assertIsNotNone(splash(), "the splash stays until its timer fires")
+        wait_for_window("lurn_config", CONFIG_CLASS, timeout=10)
+        waited = time.monotonic() - seen
+        self.assertGreater(waited, 0.4)
+        self.assertLess(waited, 3.0)
+        self.assertTrue(wait_until(lambda: splash() is None, 3), "the splash must go")
+        window = config_window()
+        self.assertEqual(window["owner"], "0x0", "the settings window has no owner")
+        # The window's own icon, in the title bar and on the taskbar.
+        self.assertEqual((window["icon_big"], window["icon_small"]), ("1", "1"))
+        time.sleep(1.5)
+        self.assertEqual(len(windows_titled("lurn_config", CONFIG_CLASS)), 1)
+        self.assertTrue(folder.running())
+
+    def test_closing_the_splash_opens_the_settings_window_at_once(self):
+        folder = self.make_folder()
+        folder.start()
+        wait_for_window("Form1", CONFIG_CLASS, timeout=20)
+        start = time.monotonic()
+        keys("alt+F4")
+        wait_for_window("lurn_config", CONFIG_CLASS, timeout=5)
+        self.assertLess(time.monotonic() - start, 0.9, "before the timer would have fired")
+        self.assertTrue(wait_until(lambda: splash() is None, 2))
+        time.sleep(1.2)
+        self.assertEqual(len(windows_titled("lurn_config", CONFIG_CLASS)), 1,
+                         "the timer must not open a second window")
+
+    def test_without_settings_the_report_comes_and_no_settings_window_ever(self):
+        folder = self.make_folder(settings=None)
+        folder.start()
+        report = wait_for_window("lurn_config", DIALOG_CLASS, timeout=20)
+        self.assertIsNone(splash(), "no window of the program stays behind the report")
+        time.sleep(1.0)
+        self.assertIsNone(config_window())
+        click_window(report.find(cls="Button"))
+        self.assertEqual(folder.exit_code(), 1)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
