@@ -40,8 +40,19 @@ wine_prefix_init() {
     touch "$WINEPREFIX/.lurn-ready"
 }
 
+# Starts a persistent wineserver and Wine's helper processes (services,
+# the desktop) with their standard handles on /dev/null: they inherit those
+# of the first Wine program, and a test runner reading that program's output
+# would otherwise wait for them to end.
 wine_server_start() {
     "$LURN_WINESERVER" -p >/dev/null 2>&1 </dev/null
+    "$LURN_WINE" wineboot >/dev/null 2>&1 </dev/null || true
+}
+
+# Brings up the Wine desktop with standard handles on /dev/null, for the
+# same reason, by running the inspector once (any program that uses windows).
+wine_desktop_start() {
+    "$LURN_WINE" "$1" --all >/dev/null 2>&1 </dev/null || true
 }
 
 wine_server_stop() {
