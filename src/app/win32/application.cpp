@@ -25,8 +25,8 @@ Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HI
     : behaviour(services), window(behaviour.form(), instance, font) {}
 
 Application::Application(HINSTANCE instance, StartupObserver* observer)
-    : instance_(instance), observer_(observer), font_(createMessageFont()), splashForm_(kSplashDefinition, codec_),
-      splashWindow_(splashForm_, instance, font_.get()) {
+    : instance_(instance), observer_(observer), font_(createMessageFont()),
+      splashForm_(kSplashDefinition, codec_), splashWindow_(splashForm_, instance, font_.get()) {
     splashForm_.control("Timer1").onTick = [this] {
         Timer1_Timer();
     };
