@@ -149,7 +149,7 @@ void Win32Form::registerClasses(HINSTANCE instance) {
     }
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;
-    form.lpfnWndProc = formProcedure;
+    form.lpfnWndProc = dispatch<&Win32Form::formMessage>;
     form.hInstance = instance;
     form.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -157,7 +157,7 @@ void Win32Form::registerClasses(HINSTANCE instance) {
     RegisterClassExW(&form);
 
     WNDCLASSEXW container = form;
-    container.lpfnWndProc = containerProcedure;
+    container.lpfnWndProc = dispatch<&Win32Form::containerMessage>;
     container.lpszClassName = kContainerClass;
     RegisterClassExW(&container);
 }
@@ -526,7 +526,11 @@ void Win32Form::paintFrame(HWND frame) {
     EndPaint(frame, &paint);
 }
 
-LRESULT CALLBACK Win32Form::formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Both window classes keep the form in GWLP_USERDATA from WM_NCCREATE on
+// and hand every message to one of its members, with errors reported at this
+// frame so that no exception unwinds through the operating system.
+template <LRESULT (Win32Form::*Handler)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT Win32Form::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return guarded<LRESULT>([&]() -> LRESULT {
         if (message == WM_NCCREATE) {
             const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -541,27 +545,7 @@ LRESULT CALLBACK Win32Form::formProcedure(HWND window, UINT message, WPARAM wPar
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             return DefWindowProcW(window, message, wParam, lParam);
         }
-        return self->formMessage(window, message, wParam, lParam);
-    });
-}
-
-LRESULT CALLBACK Win32Form::containerProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    return guarded<LRESULT>([&]() -> LRESULT {
-        if (message == WM_NCCREATE) {
-            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            SetWindowLongPtrW(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self == nullptr) {
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
-        return self->containerMessage(window, message, wParam, lParam);
+        return (self->*Handler)(window, message, wParam, lParam);
     });
 }
 

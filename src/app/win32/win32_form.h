@@ -43,9 +43,8 @@ public:
     void propertyChanged(const Control& control, ControlProperty property) override;
 
 private:
-    static LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK containerProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam);
+    template <LRESULT (Win32Form::*Handler)(HWND, UINT, WPARAM, LPARAM)>
+    static LRESULT CALLBACK dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void registerClasses(HINSTANCE instance);
 
     LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
