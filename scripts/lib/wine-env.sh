@@ -26,7 +26,7 @@ export LURN_WINE LURN_WINESERVER LURN_TEST_PRESET
 # Creates the prefix once: a Wine virtual desktop (so windows get title bars
 # and focus without a window manager) of 1024 x 768.
 wine_prefix_init() {
-    if [ -f "$WINEPREFIX/.lurn-ready" ]; then
+    if [ -f "$WINEPREFIX/.lurn-ready-2" ]; then
         return 0
     fi
     rm -rf "$WINEPREFIX"
@@ -37,7 +37,10 @@ wine_prefix_init() {
     "$LURN_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
         >/dev/null 2>&1 </dev/null
     "$LURN_WINESERVER" -w
-    touch "$WINEPREFIX/.lurn-ready"
+    # Wine's own fonts (Marlett draws the title bar's buttons, Tahoma is the
+    # dialog font), installed where every Windows program finds its fonts.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    touch "$WINEPREFIX/.lurn-ready-2"
 }
 
 # Starts a persistent wineserver and Wine's helper processes (services,

@@ -200,6 +200,13 @@ def wait_until(predicate, timeout=10.0, interval=0.1):
         time.sleep(interval)
 
 
+def screen_pixels(x, y, width, height):
+    """The screen's pixels in a rectangle, as (r, g, b) tuples row by row."""
+    raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
+                          "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+
 def xdotool(*args):
     subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 

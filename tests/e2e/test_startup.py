@@ -5,7 +5,8 @@ import time
 import unittest
 
 from harness import (CONFIG_CLASS, DIALOG_CLASS, LauncherTestCase, click, click_window,
-                     config_window, keys, wait_for_window, wait_until, windows_titled, xdotool)
+                     config_window, keys, screen_pixels, wait_for_window, wait_until,
+                     windows_titled, xdotool)
 
 WS_POPUP = 0x80000000
 WS_CAPTION = 0xC00000
@@ -82,3 +83,33 @@ class SplashTest(LauncherTestCase):
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
+
+
+class SettingsWindowLookTest(LauncherTestCase):
+    def test_title_bar_shows_the_windows_own_icon(self):
+        folder = self.make_folder()
+        window = self.open_config_window(folder)
+        x, y, width, _ = window.rect
+        client_width, _ = (int(v) for v in window["client"].split(","))
+        border = (width - client_width) // 2
+        # The caption's left end, where the small icon is drawn: the emblem's
+        # crimson plate and golden wheel, colours no stock icon has.
+        def icon_colours():
+            pixels = screen_pixels(x + border, y + border, 24, 22)
+            crimson = [p for p in pixels if p[0] > 90 and p[1] < 60 and p[2] < 70]
+            gold = [p for p in pixels if p[0] > 200 and p[1] > 150 and p[2] < 150]
+            return len(crimson), len(gold)
+
+        wait_until(lambda: icon_colours()[0] > 50, timeout=3)
+        crimson, gold = icon_colours()
+        self.assertGreater(crimson, 50, "no crimson plate in the title bar")
+        self.assertGreater(gold, 10, "no golden wheel in the title bar")
+        self.assertTrue(int(window["exstyle"], 16) & WS_EX_APPWINDOW,
+                        "the window has a taskbar button, which shows the same icon")
+
+    def test_controls_come_from_common_controls_6(self):
+        folder = self.make_folder()
+        window = self.open_config_window(folder)
+        library = window["comctl32"].lower()
+        self.assertIn("\\winsxs\\", library)
+        self.assertIn("microsoft.windows.common-controls_6595b64144ccf1df_6.0.", library)

@@ -19,7 +19,7 @@ STANDIN_GAME = os.path.join(TOOLS_DIR, "qeb_lurn.exe")
 
 COMMON_FIELDS = ["hwnd", "class", "text", "id", "rect", "client", "style", "exstyle",
                  "visible", "enabled", "focus"]
-TOP_LEVEL_FIELDS = ["owner", "icon_big", "icon_small", "foreground"]
+TOP_LEVEL_FIELDS = ["owner", "icon_big", "icon_small", "foreground", "comctl32"]
 BUTTON_FIELDS = ["check", "button_type"]
 SCROLLBAR_FIELDS = ["pos", "min", "max"]
 

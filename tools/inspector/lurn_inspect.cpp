@@ -41,6 +41,8 @@
 //             WM_GETICON does not reach a window of another process)
 //   icon_small  the same for ICON_SMALL
 //   foreground  1 on the foreground window, else 0
+//   comctl32  the path of the comctl32.dll loaded in the window's process,
+//             empty when none is (escaped as text is)
 // then on windows of class Button only:
 //   check     BM_GETCHECK: 0 unchecked, 1 checked, 2 indeterminate
 //   button_type  style & BS_TYPEMASK, decimal: 0 push button, 4 radio

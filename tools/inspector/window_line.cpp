@@ -104,7 +104,8 @@ std::wstring windowLine(const WindowSnapshot& window, int depth) {
         line.field(L"owner", handle(top->owner))
             .field(L"icon_big", iconFlag(top->iconBig))
             .field(L"icon_small", iconFlag(top->iconSmall))
-            .field(L"foreground", flag(top->foreground));
+            .field(L"foreground", flag(top->foreground))
+            .field(L"comctl32", escaped(top->comctl32));
     }
     if (const auto& button = window.button) {
         line.field(L"check", button->check).field(L"button_type", button->type);

@@ -1,7 +1,12 @@
 #include "window_snapshot.h"
 
+#include <psapi.h>
+
+#include <algorithm>
 #include <cwchar>
 #include <iterator>
+#include <memory>
+#include <string_view>
 
 namespace lurn_inspect {
 
@@ -22,6 +27,35 @@ IconState icon(HWND hwnd, WPARAM which) {
         return IconState::Unknown;
     }
     return handle != 0 ? IconState::Present : IconState::Absent;
+}
+
+// Which comctl32.dll the window's process uses: the one in the side-by-side
+// store when its manifest asked for version 6, else the system's.
+std::wstring comctl32Of(HWND hwnd) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    const std::unique_ptr<void, decltype(&CloseHandle)> process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId), &CloseHandle);
+    if (!process) {
+        return {};
+    }
+    std::wstring found;
+    HMODULE modules[512];
+    DWORD needed = 0;
+    if (EnumProcessModules(process.get(), modules, sizeof modules, &needed)) {
+        const DWORD count = std::min<DWORD>(needed / sizeof(HMODULE), std::size(modules));
+        for (DWORD i = 0; i < count && found.empty(); ++i) {
+            wchar_t path[MAX_PATH];
+            const DWORD length = GetModuleFileNameExW(process.get(), modules[i], path, MAX_PATH);
+            const std::wstring_view name(path, length);
+            const std::size_t slash = name.find_last_of(L'\\');
+            const std::wstring_view base = name.substr(slash == name.npos ? 0 : slash + 1);
+            if (_wcsicmp(std::wstring(base).c_str(), L"comctl32.dll") == 0) {
+                found.assign(name);
+            }
+        }
+    }
+    return found;
 }
 
 bool hasFocus(HWND hwnd) {
@@ -88,8 +122,9 @@ std::optional<WindowSnapshot> snapshot(HWND hwnd, bool isTopLevel) {
     window.enabled = IsWindowEnabled(hwnd) != FALSE;
     window.focus = hasFocus(hwnd);
     if (isTopLevel) {
-        window.topLevel = TopLevelState{GetWindow(hwnd, GW_OWNER), icon(hwnd, ICON_BIG),
-                                        icon(hwnd, ICON_SMALL), GetForegroundWindow() == hwnd};
+        window.topLevel =
+            TopLevelState{GetWindow(hwnd, GW_OWNER), icon(hwnd, ICON_BIG), icon(hwnd, ICON_SMALL),
+                          GetForegroundWindow() == hwnd, comctl32Of(hwnd)};
     }
     if (_wcsicmp(window.className.c_str(), L"Button") == 0) {
         window.button = buttonState(hwnd, window.style);

@@ -29,6 +29,7 @@ struct TopLevelState {
     IconState iconBig;
     IconState iconSmall;
     bool foreground;
+    std::wstring comctl32; // path of the comctl32.dll its process loaded, or empty
 };
 
 struct WindowSnapshot {
