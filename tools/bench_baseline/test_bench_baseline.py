@@ -1,7 +1,9 @@
 """bench_baseline.exe under Wine and Xvfb: its window and how it ends."""
 
 import os
+import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -39,6 +41,21 @@ class BaselineRun(unittest.TestCase):
         self.assertEqual(process.wait(timeout=15), 0)
         self.assertLess(time.monotonic() - started, 15)
         self.assertTrue(ic.wait_gone(TITLE, 2000))
+
+    def test_exit_when_shown_prints_its_time_to_show(self):
+        # Its output goes to a file: a pipe would stay open as long as Wine's
+        # helper processes that inherit it.
+        with tempfile.TemporaryFile() as out:
+            code = subprocess.run([ic.WINE, ic.BENCH_BASELINE, "--exit-when-shown"],
+                                  stdin=subprocess.DEVNULL, stdout=out,
+                                  stderr=subprocess.DEVNULL, timeout=30).returncode
+            out.seek(0)
+            lines = out.read().decode("ascii").split()
+        self.assertEqual(code, 0)
+        values = dict(line.split("=", 1) for line in lines)
+        self.assertEqual(set(values), {"shown_us", "peak_working_set_bytes"})
+        self.assertTrue(0 < int(values["shown_us"]) < 10_000_000, values)
+        self.assertGreater(int(values["peak_working_set_bytes"]), 0)
 
     def test_other_arguments_exit_2_without_a_window(self):
         for args in (["--exit-when-shown", "x"], ["--bogus"]):
