@@ -51,9 +51,9 @@ long long microsecondsSince(long long start) {
 }
 
 void showWarmUpWindow(HINSTANCE instance) {
-    const lurn::win32::Window window(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"",
-                                                     WS_POPUP, 0, 0, 359, 83, nullptr, nullptr,
-                                                     instance, nullptr));
+    const lurn::win32::Window window(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0,
+                                                     0, 359, 83, nullptr, nullptr, instance,
+                                                     nullptr));
     ShowWindow(window.get(), SW_SHOWNOACTIVATE);
     UpdateWindow(window.get());
 }
