@@ -9,16 +9,21 @@ loader), LURN_BUILD_DIR (the build holding lurn_config.exe and tools/).
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
 
 BUILD_DIR = os.environ.get("LURN_BUILD_DIR", "")
-WINE = os.environ.get("LURN_WINE", "/usr/lib/wine/wine64")
-EXE = os.path.join(BUILD_DIR, "lurn_config.exe")
 TOOLS = os.path.join(BUILD_DIR, "tools")
-INSPECT = os.path.join(TOOLS, "lurn_inspect.exe")
-STANDIN_GAME = os.path.join(TOOLS, "qeb_lurn.exe")
+os.environ.setdefault("LURN_TOOLS_DIR", TOOLS)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools",
+                                "inspector"))
+import inspector_client  # noqa: E402
+
+WINE = inspector_client.WINE
+EXE = os.path.join(BUILD_DIR, "lurn_config.exe")
+STANDIN_GAME = inspector_client.STANDIN_GAME
 HOLD_FILE = os.path.join(TOOLS, "hold_file.exe")
 
 SAMPLE_SETTINGS = {
@@ -61,101 +66,10 @@ def read_settings(path):
     return values
 
 
-class Window:
-    """One line of the inspector's output."""
-
-    def __init__(self, depth, fields):
-        self.depth = depth
-        self.fields = fields
-        self.children = []
-
-    def __getitem__(self, key):
-        return self.fields[key]
-
-    def get(self, key, default=None):
-        return self.fields.get(key, default)
-
-    @property
-    def text(self):
-        return self.fields.get("text", "")
-
-    @property
-    def cls(self):
-        return self.fields.get("class", "")
-
-    @property
-    def rect(self):
-        return tuple(int(v) for v in self.fields["rect"].split(","))
-
-    @property
-    def centre(self):
-        x, y, w, h = self.rect
-        return x + w // 2, y + h // 2
-
-    def descendants(self):
-        for child in self.children:
-            yield child
-            yield from child.descendants()
-
-    def find(self, cls=None, text=None):
-        for window in self.descendants():
-            if (cls is None or window.cls == cls) and (text is None or window.text == text):
-                return window
-        return None
-
-    def by_id(self, control_id):
-        for window in self.descendants():
-            if window.get("id") == str(control_id):
-                return window
-        return None
-
-
-def unescape(text):
-    out = []
-    i = 0
-    while i < len(text):
-        c = text[i]
-        if c == "\\" and i + 1 < len(text):
-            n = text[i + 1]
-            out.append({"t": "\t", "n": "\n", "r": "\r", "\\": "\\"}.get(n, n))
-            i += 2
-        else:
-            out.append(c)
-            i += 1
-    return "".join(out)
-
-
-def parse_tree(output):
-    roots = []
-    stack = []
-    for raw in output.replace("\r\n", "\n").split("\n"):
-        if not raw.strip():
-            continue
-        stripped = raw.lstrip(" ")
-        depth = (len(raw) - len(stripped)) // 2
-        fields = {}
-        for part in stripped.split("\t"):
-            if "=" in part:
-                key, value = part.split("=", 1)
-                fields[key] = unescape(value)
-        window = Window(depth, fields)
-        while stack and stack[-1].depth >= depth:
-            stack.pop()
-        if stack:
-            stack[-1].children.append(window)
-        else:
-            roots.append(window)
-        stack.append(window)
-    return roots
-
-
-def wine(args, **kwargs):
-    return subprocess.run([WINE] + args, capture_output=True, **kwargs)
-
-
 def inspect(*args):
-    result = wine([INSPECT] + list(args), timeout=60)
-    return result.returncode, parse_tree(result.stdout.decode("utf-8", "replace"))
+    """(exit code, top-level windows) of one inspector run."""
+    code, roots, _ = inspector_client.inspect(*args, timeout=60)
+    return code, roots
 
 
 CONFIG_CLASS = "LurnForm"      # the program's own windows

@@ -47,6 +47,14 @@ class Window:
     def __getitem__(self, key):
         return self.fields[key]
 
+    @property
+    def text(self):
+        return self.fields.get("text", "")
+
+    @property
+    def cls(self):
+        return self.fields.get("class", "")
+
     def get(self, key, default=None):
         return self.fields.get(key, default)
 
@@ -66,6 +74,12 @@ class Window:
 
     def by_id(self, control_id):
         return next((w for w in self.descendants() if w["id"] == str(control_id)), None)
+
+    def find(self, cls=None, text=None):
+        """The first descendant of that class and text, depth first."""
+        return next((w for w in self.descendants()
+                     if (cls is None or w.cls == cls) and (text is None or w.text == text)),
+                    None)
 
 
 ESCAPES = {"t": "\t", "n": "\n", "r": "\r", "\\": "\\"}
