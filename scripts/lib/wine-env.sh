@@ -70,7 +70,8 @@ xvfb_start() {
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
         n=$((n + 1))
     done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    # Keys held down by the tests do not repeat for 10 s.
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 </dev/null &
     XVFB_PID=$!
     export DISPLAY=":$n"
     i=0

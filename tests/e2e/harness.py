@@ -20,6 +20,7 @@ os.environ.setdefault("LURN_TOOLS_DIR", TOOLS)
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools",
                                 "inspector"))
 import inspector_client  # noqa: E402
+from inspector_client import Inspector  # noqa: E402,F401
 
 WINE = inspector_client.WINE
 EXE = os.path.join(BUILD_DIR, "lurn_config.exe")

@@ -120,13 +120,14 @@ class EditingTest(LauncherTestCase):
         time.sleep(0.3)
         self.assertEqual(control(config_window(), "txtheight").text, "600")
 
-        # An arrow key changes no text but its release re-derives the height.
-        keys("End", "BackSpace")
-        xdotool("keydown", "0")
-        xdotool("keyup", "0")
+        # An arrow key changes no text but its release re-derives the height:
+        # with "1" still held the width reads 8011 and the height is stale.
+        xdotool("keydown", "1")
+        xdotool("key", "Left")
         time.sleep(0.3)
-        self.assertEqual(control(config_window(), "txtheight").text, "600")
-        keys("Left")
+        self.assertEqual(control(config_window(), "txtheight").text, "6008")
+        xdotool("keyup", "1")
+        keys("End", "BackSpace")
         self.assertEqual(control(config_window(), "txtheight").text, "600")
 
         click_window(control(config_window(), "Check1"))
@@ -177,6 +178,28 @@ class EditingTest(LauncherTestCase):
         keys("Home")
         self.assertEqual(control(config_window(), "Label7").text, "0")
 
+    def test_scroll_bar_mouse_on_track_and_thumb(self):
+        folder = self.make_folder()
+        window = self.open_config_window(folder)
+        bar = control(window, "HScroll2")  # 0 to 127, at 90
+        x, y, w, h = bar.rect
+        click(x + h + 3, y + h // 2)  # the track left of the thumb
+        self.assertEqual(control(config_window(), "HScroll2")["pos"], "89")
+        self.assertEqual(control(config_window(), "Label8").text, "89")
+        # Drag the thumb to the track's right end: the value and its label
+        # change only when the thumb is let go.
+        track = w - 2 * h
+        thumb = x + h + (track - h) * 89 // 127 + h // 2
+        xdotool("mousemove", thumb, y + h // 2, "mousedown", "1")
+        xdotool("mousemove", "--sync", x + w - h // 2 + 40, y + h // 2)
+        time.sleep(0.3)
+        self.assertEqual(control(config_window(), "Label8").text, "89")
+        xdotool("mouseup", "1")
+        time.sleep(0.3)
+        window = config_window()
+        self.assertEqual(control(window, "HScroll2")["pos"], "127")
+        self.assertEqual(control(window, "Label8").text, "127")
+
     def test_tab_walks_by_tab_index_across_frames(self):
         folder = self.make_folder()
         self.open_config_window(folder)
@@ -190,6 +213,8 @@ class EditingTest(LauncherTestCase):
         self.assertEqual(walked, expected)
         keys("shift+Tab")
         self.assertEqual(focused_control(config_window()), "Check4")
+        keys("Tab", "space")  # Space presses the focused button
+        self.dismiss_message("Lurn_config", "done")
 
 
 class EndingTest(LauncherTestCase):

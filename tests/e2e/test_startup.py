@@ -1,12 +1,14 @@
 """Start-up: the splash window, the hand-over to the settings window and the
 settings window's own look."""
 
+import os
+import shutil
 import time
 import unittest
 
-from harness import (CONFIG_CLASS, DIALOG_CLASS, LauncherTestCase, click, click_window,
-                     config_window, keys, screen_pixels, wait_for_window, wait_until,
-                     windows_titled, xdotool)
+from harness import (CONFIG_CLASS, DIALOG_CLASS, STANDIN_GAME, Inspector, LauncherTestCase,
+                     click, click_window, config_window, keys, screen_pixels, wait_for_window,
+                     wait_until, windows_titled, xdotool)
 
 WS_POPUP = 0x80000000
 WS_CAPTION = 0xC00000
@@ -57,14 +59,31 @@ class SplashTest(LauncherTestCase):
         self.assertEqual(len(windows_titled("lurn_config", CONFIG_CLASS)), 1)
         self.assertTrue(folder.running())
 
-    def test_closing_the_splash_opens_the_settings_window_at_once(self):
+    def hand_over_after_alt_f4(self):
+        """Seconds from the splash being seen to the settings window being
+        seen, with Alt+F4 pressed on the splash at once. Watchers already
+        running see each window within a poll, without a Wine start-up."""
         folder = self.make_folder()
+        splash_watch = Inspector("--wait-title", "Form1", "--timeout", "30000")
         folder.start()
-        wait_for_window("Form1", CONFIG_CLASS, timeout=20)
-        start = time.monotonic()
-        keys("alt+F4")
-        wait_for_window("lurn_config", CONFIG_CLASS, timeout=5)
-        self.assertLess(time.monotonic() - start, 0.9, "before the timer would have fired")
+        self.assertEqual(splash_watch.result(timeout=40)[0], 0, "no splash")
+        seen = time.monotonic()
+        settings_watch = Inspector("--wait-title", "lurn_config", "--timeout", "10000")
+        xdotool("key", "alt+F4")
+        self.assertEqual(settings_watch.result(timeout=20)[0], 0, "no settings window")
+        return folder, time.monotonic() - seen
+
+    def test_closing_the_splash_opens_the_settings_window_at_once(self):
+        # The timer fires a second after the splash is shown, so a hand-over
+        # seen sooner than 0.7 s after the splash was seen is Alt+F4's. A
+        # busy machine may slow one attempt; the timer can never make one
+        # pass, so a second attempt cannot hide a fault.
+        for _ in range(2):
+            folder, waited = self.hand_over_after_alt_f4()
+            if waited < 0.7:
+                break
+            folder.close()
+        self.assertLess(waited, 0.7, "the settings window came no sooner than the timer")
         self.assertTrue(wait_until(lambda: splash() is None, 2))
         time.sleep(1.2)
         self.assertEqual(len(windows_titled("lurn_config", CONFIG_CLASS)), 1,
@@ -80,9 +99,6 @@ class SplashTest(LauncherTestCase):
         click_window(report.find(cls="Button"))
         self.assertEqual(folder.exit_code(), 1)
 
-
-if __name__ == "__main__":
-    unittest.main(verbosity=2)
 
 
 class SettingsWindowLookTest(LauncherTestCase):
@@ -107,9 +123,16 @@ class SettingsWindowLookTest(LauncherTestCase):
         self.assertTrue(int(window["exstyle"], 16) & WS_EX_APPWINDOW,
                         "the window has a taskbar button, which shows the same icon")
 
-    def test_controls_come_from_common_controls_6(self):
+    def test_controls_come_from_common_controls_6_not_from_the_game_folder(self):
         folder = self.make_folder()
+        # Game folders are often writable: a comctl32.dll planted there must
+        # not be the one loaded. Any PE file of ours serves as the plant.
+        shutil.copy(STANDIN_GAME, os.path.join(folder.path, "comctl32.dll"))
         window = self.open_config_window(folder)
         library = window["comctl32"].lower()
         self.assertIn("\\winsxs\\", library)
         self.assertIn("microsoft.windows.common-controls_6595b64144ccf1df_6.0.", library)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -43,19 +43,19 @@ WindowKind windowKind(ControlKind kind) {
     return {L"STATIC", base, 0};
 }
 
-void setStartingState(HWND control, const ControlSpec& spec) {
-    switch (spec.kind) {
+void setStartingState(HWND control, const ControlPlan& plan) {
+    switch (plan.kind) {
     case CheckBox:
     case RadioButton:
-        SendMessageW(control, BM_SETCHECK, spec.check, 0);
+        SendMessageW(control, BM_SETCHECK, plan.check, 0);
         break;
     case ScrollBar: {
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_RANGE | SIF_POS;
-        info.nMin = spec.scroll.min;
-        info.nMax = spec.scroll.max;
-        info.nPos = spec.scroll.pos;
+        info.nMin = plan.scroll.min;
+        info.nMax = plan.scroll.max;
+        info.nPos = plan.scroll.pos;
         SetScrollInfo(control, SB_CTL, &info, FALSE);
         break;
     }
@@ -69,7 +69,7 @@ void setStartingState(HWND control, const ControlSpec& spec) {
 // Places in pixels at 96 dpi; the labels beside the scroll bars show their
 // positions.
 // clang-format off
-const std::array<ControlSpec, kControlCount> kControls{{
+const std::array<ControlPlan, kControlCount> kControls{{
     /*  0 */ {Frame,       kTopLevel, L"游戏速度设置",           {336, 112, 353, 89}, kOff, kNoScroll},
     /*  1 */ {ScrollBar,   0,         nullptr,                   {136, 64, 177, 17},  kOff, {1, 100, 60}},
     /*  2 */ {ScrollBar,   0,         nullptr,                   {136, 40, 177, 17},  kOff, {1, 100, 40}},
@@ -118,16 +118,16 @@ const std::array<ControlSpec, kControlCount> kControls{{
 void createControls(HWND window, HINSTANCE instance, HFONT font) {
     std::array<HWND, kControlCount> created{};
     for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const ControlSpec& spec = kControls[i];
-        const WindowKind kind = windowKind(spec.kind);
-        const HWND parent = spec.parent == kTopLevel ? window : created[spec.parent];
-        const Place& place = spec.place;
+        const ControlPlan& plan = kControls[i];
+        const WindowKind kind = windowKind(plan.kind);
+        const HWND parent = plan.parent == kTopLevel ? window : created[plan.parent];
+        const Place& place = plan.place;
         created[i] = CreateWindowExW(
-            kind.exStyle, kind.className, spec.text != nullptr ? spec.text : L"", kind.style,
+            kind.exStyle, kind.className, plan.text != nullptr ? plan.text : L"", kind.style,
             place.x, place.y, place.width, place.height, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance, nullptr);
         SendMessageW(created[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        setStartingState(created[i], spec);
+        setStartingState(created[i], plan);
     }
 }
 

@@ -35,7 +35,7 @@ struct Place {
     int height;
 };
 
-struct ControlSpec {
+struct ControlPlan {
     ControlKind kind;
     int parent; // index of the containing control in the table, kTopLevel for the window
     const wchar_t* text;
@@ -48,7 +48,7 @@ constexpr int kTopLevel = -1;
 constexpr int kFirstControlId = 100;
 constexpr std::size_t kControlCount = 42;
 
-extern const std::array<ControlSpec, kControlCount> kControls;
+extern const std::array<ControlPlan, kControlCount> kControls;
 
 // Creates the controls in table order (containers before their contents),
 // with ids kFirstControlId + index, font on each, and their starting state.

@@ -68,6 +68,9 @@ void Application::unloadSplash() {
         return;
     }
     splashUnloaded_ = true;
+    // Closed before its second was over, the splash must not tick later:
+    // not even inside the modal loop of an error report from the load.
+    splashForm_.control("Timer1").setValue(0);
     Splash_Unload();
     splashWindow_.destroy();
 }
