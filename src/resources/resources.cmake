@@ -3,46 +3,45 @@
 # 64-bit process, so the x86_64 build asks for amd64 instead.
 enable_language(RC)
 
-set(LURN_RESOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
+# Generated files, shared by every target that carries the resources.
+set(LURN_RESOURCE_BINARY_DIR ${CMAKE_BINARY_DIR}/resources)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(LURN_MANIFEST_ARCH amd64)
 else()
     set(LURN_MANIFEST_ARCH X86)
 endif()
-set(LURN_MANIFEST ${CMAKE_BINARY_DIR}/resources/lurn_config.manifest)
-configure_file(${LURN_RESOURCE_DIR}/lurn_config.manifest.in ${LURN_MANIFEST} @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/lurn_config.manifest.in
+               ${LURN_RESOURCE_BINARY_DIR}/lurn_config.manifest @ONLY)
 
 # MinGW's driver links a default-manifest.o from its library folders when it
 # finds one, which would put a second manifest into the exe. An empty object
 # of that name in a folder searched first keeps the exe to its own manifest.
-set(LURN_NO_DEFAULT_MANIFEST_DIR ${CMAKE_BINARY_DIR}/resources/no-default-manifest)
-set(LURN_EMPTY_SOURCE ${CMAKE_BINARY_DIR}/resources/empty.c)
-file(WRITE ${LURN_EMPTY_SOURCE} "")
+file(WRITE ${LURN_RESOURCE_BINARY_DIR}/empty.c "")
 add_custom_command(
-    OUTPUT ${LURN_NO_DEFAULT_MANIFEST_DIR}/default-manifest.o
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${LURN_NO_DEFAULT_MANIFEST_DIR}
-    COMMAND ${CMAKE_C_COMPILER} -c ${LURN_EMPTY_SOURCE}
-            -o ${LURN_NO_DEFAULT_MANIFEST_DIR}/default-manifest.o
-    DEPENDS ${LURN_EMPTY_SOURCE}
+    OUTPUT ${LURN_RESOURCE_BINARY_DIR}/no-default-manifest/default-manifest.o
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${LURN_RESOURCE_BINARY_DIR}/no-default-manifest
+    COMMAND ${CMAKE_C_COMPILER} -c ${LURN_RESOURCE_BINARY_DIR}/empty.c
+            -o ${LURN_RESOURCE_BINARY_DIR}/no-default-manifest/default-manifest.o
+    DEPENDS ${LURN_RESOURCE_BINARY_DIR}/empty.c
     VERBATIM)
 add_custom_target(lurn_no_default_manifest
-                  DEPENDS ${LURN_NO_DEFAULT_MANIFEST_DIR}/default-manifest.o)
+                  DEPENDS ${LURN_RESOURCE_BINARY_DIR}/no-default-manifest/default-manifest.o)
 
+# Called from other folders too, where this file's variables are not seen:
+# every path below derives from the function's own folder or the build's.
 function(lurn_add_resources target)
-    set(LURN_RESOURCE_DIR ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-    set(LURN_MANIFEST ${CMAKE_BINARY_DIR}/resources/lurn_config.manifest)
-    set(LURN_NO_DEFAULT_MANIFEST_DIR ${CMAKE_BINARY_DIR}/resources/no-default-manifest)
-    target_sources(${target} PRIVATE ${LURN_RESOURCE_DIR}/lurn_config.rc)
+    set(sources ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+    set(generated ${CMAKE_BINARY_DIR}/resources)
+    target_sources(${target} PRIVATE ${sources}/lurn_config.rc)
     set_source_files_properties(
-        ${LURN_RESOURCE_DIR}/lurn_config.rc
+        ${sources}/lurn_config.rc
         PROPERTIES OBJECT_DEPENDS
-                   "${LURN_MANIFEST};${LURN_RESOURCE_DIR}/app.ico;${LURN_RESOURCE_DIR}/config_window.ico;${LURN_RESOURCE_DIR}/title.bmp;${LURN_RESOURCE_DIR}/resource_ids.h"
+                   "${generated}/lurn_config.manifest;${sources}/app.ico;${sources}/config_window.ico;${sources}/title.bmp;${sources}/resource_ids.h"
     )
     # windres looks for the files the script names in its include folders.
-    target_include_directories(${target} PRIVATE ${LURN_RESOURCE_DIR}
-                                                 ${CMAKE_BINARY_DIR}/resources)
+    target_include_directories(${target} PRIVATE ${sources} ${generated})
     if(MINGW)
         add_dependencies(${target} lurn_no_default_manifest)
-        target_link_options(${target} PRIVATE -B${LURN_NO_DEFAULT_MANIFEST_DIR}/)
+        target_link_options(${target} PRIVATE -B${generated}/no-default-manifest/)
     endif()
 endfunction()

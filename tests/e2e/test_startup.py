@@ -100,7 +100,6 @@ class SplashTest(LauncherTestCase):
         self.assertEqual(folder.exit_code(), 1)
 
 
-
 class SettingsWindowLookTest(LauncherTestCase):
     def test_title_bar_shows_the_windows_own_icon(self):
         folder = self.make_folder()

@@ -8,10 +8,9 @@
 
 #include "app/win32/application.h"
 #include "app/win32/top_level.h"
+#include "measure.h"
 
 #include <windows.h>
-
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,22 +19,6 @@
 namespace {
 
 constexpr int kSaves = 15;
-
-class Stopwatch {
-public:
-    Stopwatch() { QueryPerformanceFrequency(&frequency_); }
-    long long now() const {
-        LARGE_INTEGER counter;
-        QueryPerformanceCounter(&counter);
-        return counter.QuadPart;
-    }
-    long long microseconds(long long from, long long to) const {
-        return (to - from) * 1000000 / frequency_.QuadPart;
-    }
-
-private:
-    LARGE_INTEGER frequency_{};
-};
 
 class BenchmarkObserver final : public lurn::win32::StartupObserver {
 public:
@@ -50,18 +33,15 @@ public:
             saves.push_back(clock_.microseconds(start, clock_.now()));
         }
         std::sort(saves.begin(), saves.end());
-        PROCESS_MEMORY_COUNTERS memory{};
-        memory.cb = sizeof memory;
-        GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
         std::printf("load_us=%lld\nsave_us=%lld\nsaves=%d\npeak_working_set_bytes=%llu\n",
                     clock_.microseconds(timerFired_, shown), saves[saves.size() / 2], kSaves,
-                    static_cast<unsigned long long>(memory.PeakWorkingSetSize));
+                    lurn_bench::peakWorkingSet());
         std::fflush(stdout);
         ExitProcess(0);
     }
 
 private:
-    Stopwatch clock_;
+    lurn_bench::Stopwatch clock_;
     long long timerFired_ = 0;
 };
 

@@ -20,10 +20,10 @@
 #include "baseline_window.h"
 
 #include "app/win32/handles.h"
+#include "bench/measure.h"
 
 #include <windows.h>
 
-#include <psapi.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -38,31 +38,12 @@ struct LocalFreeDeleter {
 
 enum class Run { UntilClosed, UntilShown, BadArguments };
 
-long long counterNow() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart;
-}
-
-long long microsecondsSince(long long start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return (counterNow() - start) * 1000000 / frequency.QuadPart;
-}
-
 void showWarmUpWindow(HINSTANCE instance) {
     const lurn::win32::Window window(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0,
                                                      0, 359, 83, nullptr, nullptr, instance,
                                                      nullptr));
     ShowWindow(window.get(), SW_SHOWNOACTIVATE);
     UpdateWindow(window.get());
-}
-
-unsigned long long peakWorkingSet() {
-    PROCESS_MEMORY_COUNTERS memory{};
-    memory.cb = sizeof memory;
-    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    return memory.PeakWorkingSetSize;
 }
 
 Run runFromCommandLine() {
@@ -88,15 +69,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (run == Run::UntilShown) {
         showWarmUpWindow(instance);
     }
-    const long long start = counterNow();
+    const lurn_bench::Stopwatch clock;
+    const long long start = clock.now();
     baseline::BaselineWindow window(instance, run == Run::UntilShown);
     if (!window.created()) {
         return 1;
     }
     window.show(showCommand);
     if (run == Run::UntilShown) {
-        const long long shown = microsecondsSince(start);
-        std::printf("shown_us=%lld\npeak_working_set_bytes=%llu\n", shown, peakWorkingSet());
+        const long long shown = clock.microseconds(start, clock.now());
+        std::printf("shown_us=%lld\npeak_working_set_bytes=%llu\n", shown,
+                    lurn_bench::peakWorkingSet());
         std::fflush(stdout);
     }
     MSG message;

@@ -129,30 +129,42 @@ def parse_tree(output):
     return roots
 
 
-class Inspector:
-    """One inspector run in the background. Its output goes to files, not
+class Run:
+    """One Wine program run in the background. Its output goes to files, not
     pipes: a Wine program that has to start the desktop process again (it
     ends when it has had no windows for a while) hands its standard handles
     on to it, and a pipe would then stay open as long as the desktop does."""
 
-    def __init__(self, *args):
+    def __init__(self, exe, *args):
         self._out = tempfile.TemporaryFile()
         self._err = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([WINE, INSPECT] + list(args), stdin=subprocess.DEVNULL,
+        self.process = subprocess.Popen([WINE, exe] + list(args), stdin=subprocess.DEVNULL,
                                         stdout=self._out, stderr=self._err)
 
     def running(self):
         return self.process.poll() is None
 
-    def result(self, timeout=30):
-        """(exit code, top-level windows, standard error) once it has ended."""
+    def outputs(self, timeout=30):
+        """(exit code, standard output, standard error) once it has ended."""
         code = self.process.wait(timeout=timeout)
-        outputs = []
+        texts = []
         for f in (self._out, self._err):
             f.seek(0)
-            outputs.append(f.read().decode("utf-8"))
+            texts.append(f.read().decode("utf-8"))
             f.close()
-        return code, parse_tree(outputs[0]), outputs[1]
+        return code, texts[0], texts[1]
+
+
+class Inspector(Run):
+    """One inspector run in the background."""
+
+    def __init__(self, *args):
+        super().__init__(INSPECT, *args)
+
+    def result(self, timeout=30):
+        """(exit code, top-level windows, standard error) once it has ended."""
+        code, out, err = self.outputs(timeout)
+        return code, parse_tree(out), err
 
 
 def inspect(*args, timeout=30):
