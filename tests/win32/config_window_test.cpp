@@ -51,15 +51,6 @@ public:
     mutable std::vector<unsigned> codes;
 };
 
-HFONT createMessageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return nullptr;
-    }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 Text windowText(HWND window) {
     wchar_t buffer[256] = {};
     const int length = GetWindowTextW(window, buffer, 256);
@@ -78,7 +69,6 @@ protected:
     void SetUp() override {
         ASSERT_NE(expectedLanguage(), 0) << "LURN_EXPECTED_LANGUAGE is not set";
         ASSERT_EQ(GetSystemDefaultLangID(), expectedLanguage());
-        ASSERT_TRUE(font);
         window.create();
         config.Form_Load();
         window.show();
@@ -131,8 +121,7 @@ protected:
     RecordedExit process;
     Dovmirant_Config config{
         ConfigWindowServices{profile, codec, mapper, system, dialogs, launcher, process}};
-    win32::Font font{createMessageFont()};
-    win32::Win32Form window{config.form(), GetModuleHandleW(nullptr), font.get()};
+    win32::Win32Form window{config.form(), GetModuleHandleW(nullptr)};
 };
 
 TEST_F(ConfigWindowTest, ClientAreaIsTheDesignedSizeAtNinetySixDpi) {

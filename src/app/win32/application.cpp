@@ -6,27 +6,12 @@
 
 namespace lurn::win32 {
 
-namespace {
-
-// The system's message font, shared by every control of both windows.
-HFONT createMessageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return CreateFontIndirectW(&metrics.lfMessageFont);
-    }
-    return nullptr;
-}
-
-} // namespace
-
-Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance,
-                                        HFONT font)
-    : behaviour(services), window(behaviour.form(), instance, font) {}
+Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance)
+    : behaviour(services), window(behaviour.form(), instance) {}
 
 Application::Application(HINSTANCE instance, StartupObserver* observer)
-    : instance_(instance), observer_(observer), font_(createMessageFont()),
-      splashForm_(kSplashDefinition, codec_), splashWindow_(splashForm_, instance, font_.get()) {
+    : instance_(instance), observer_(observer), splashForm_(kSplashDefinition, codec_),
+      splashWindow_(splashForm_, instance) {
     splashForm_.control("Timer1").onTick = [this] {
         Timer1_Timer();
     };
@@ -84,7 +69,7 @@ void Application::showConfigWindow() {
     if (!config_) {
         const ConfigWindowServices services{profile_, codec_,    mapper_, system_,
                                             dialogs_, launcher_, process_};
-        config_ = std::make_unique<ConfigWindow>(services, instance_, font_.get());
+        config_ = std::make_unique<ConfigWindow>(services, instance_);
         config_->window.create();
         dialogs_.setOwner(config_->window.hwnd());
         config_->window.onCloseRequest = [this] {
