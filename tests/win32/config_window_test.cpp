@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -51,15 +53,6 @@ public:
     mutable std::vector<unsigned> codes;
 };
 
-HFONT createMessageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return nullptr;
-    }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 Text windowText(HWND window) {
     wchar_t buffer[256] = {};
     const int length = GetWindowTextW(window, buffer, 256);
@@ -78,7 +71,6 @@ protected:
     void SetUp() override {
         ASSERT_NE(expectedLanguage(), 0) << "LURN_EXPECTED_LANGUAGE is not set";
         ASSERT_EQ(GetSystemDefaultLangID(), expectedLanguage());
-        ASSERT_TRUE(font);
         window.create();
         config.Form_Load();
         window.show();
@@ -131,8 +123,7 @@ protected:
     RecordedExit process;
     Dovmirant_Config config{
         ConfigWindowServices{profile, codec, mapper, system, dialogs, launcher, process}};
-    win32::Font font{createMessageFont()};
-    win32::Win32Form window{config.form(), GetModuleHandleW(nullptr), font.get()};
+    win32::Win32Form window{config.form(), GetModuleHandleW(nullptr)};
 };
 
 TEST_F(ConfigWindowTest, ClientAreaIsTheDesignedSizeAtNinetySixDpi) {
@@ -221,8 +212,18 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
         {"Command2", kNoIndex, u"运行游戏"},
         {"Command1", kNoIndex, u"保存配置"},
     };
+    // ... and draws them in a font that has their glyphs, not as boxes.
+    win32::ScreenDc screen;
     for (const Caption& caption : captions) {
         EXPECT_EQ(textOf(caption.name, caption.index), caption.designed) << caption.name;
+        const auto font = reinterpret_cast<HGDIOBJ>(
+            SendMessageW(child(caption.name, caption.index), WM_GETFONT, 0, 0));
+        const win32::Selection selected(screen.get(), font);
+        std::vector<WORD> glyphs(caption.designed.size());
+        GetGlyphIndicesW(screen.get(), win32::wide(caption.designed),
+                         static_cast<int>(glyphs.size()), glyphs.data(),
+                         GGI_MARK_NONEXISTING_GLYPHS);
+        EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), 0xFFFF), 0) << caption.name;
     }
     for (const char* container : {"Frame3", "Frame5", "Picture1", "Picture2"}) {
         EXPECT_EQ(textOf(container), u"") << container;
