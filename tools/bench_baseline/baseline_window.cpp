@@ -37,9 +37,8 @@ RECT centredFrame() {
 
 } // namespace
 
-BaselineWindow::BaselineWindow(HINSTANCE instance, bool closeWhenShown)
-    : instance_(instance), closeWhenShown_(closeWhenShown), frameClass_(instance),
-      font_(messageFont()) {
+BaselineWindow::BaselineWindow(HINSTANCE instance)
+    : instance_(instance), frameClass_(instance), font_(messageFont()) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
@@ -75,13 +74,6 @@ void BaselineWindow::show(int showCommand) const {
     UpdateWindow(hwnd_);
 }
 
-void BaselineWindow::painted() {
-    if (closeWhenShown_ && !closePosted_) {
-        closePosted_ = true;
-        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-    }
-}
-
 LRESULT CALLBACK BaselineWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -89,15 +81,6 @@ LRESULT CALLBACK BaselineWindow::procedure(HWND hwnd, UINT message, WPARAM wPara
     }
     auto* self = reinterpret_cast<BaselineWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(hwnd, &paint);
-        EndPaint(hwnd, &paint);
-        if (self != nullptr) {
-            self->painted();
-        }
-        return 0;
-    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -16,9 +16,7 @@ constexpr wchar_t kWindowTitle[] = L"bench_baseline";
 
 class BaselineWindow {
 public:
-    // With closeWhenShown, the window closes itself right after its first
-    // WM_PAINT has been handled.
-    BaselineWindow(HINSTANCE instance, bool closeWhenShown);
+    explicit BaselineWindow(HINSTANCE instance);
     BaselineWindow(const BaselineWindow&) = delete;
     BaselineWindow& operator=(const BaselineWindow&) = delete;
     BaselineWindow(BaselineWindow&&) = delete;
@@ -31,11 +29,8 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void painted();
 
     HINSTANCE instance_;
-    bool closeWhenShown_;
-    bool closePosted_ = false;
     FrameClass frameClass_;
     ATOM windowClass_ = 0;
     lurn::win32::Font font_;

@@ -26,6 +26,9 @@ Application::Application(HINSTANCE instance, StartupObserver* observer)
 int Application::run() {
     splashWindow_.create();
     splashWindow_.show();
+    if (observer_ != nullptr) {
+        observer_->splashShown();
+    }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         guarded<int>([&] {
@@ -61,6 +64,9 @@ void Application::unloadSplash() {
     splashForm_.control("Timer1").setValue(0);
     Splash_Unload();
     splashWindow_.destroy();
+    if (observer_ != nullptr && config_) {
+        observer_->configWindowShown(config_->behaviour);
+    }
 }
 
 void Application::Splash_Unload() {
@@ -81,9 +87,6 @@ void Application::showConfigWindow() {
         config_->behaviour.Form_Load();
     }
     config_->window.show();
-    if (observer_ != nullptr) {
-        observer_->configWindowShown(config_->behaviour);
-    }
 }
 
 } // namespace lurn::win32

@@ -17,10 +17,16 @@
 namespace lurn::win32 {
 
 // Hooks for the start-up benchmark build; the program itself passes none.
+// Each is called on the user-interface thread, at the moment its name says.
 class StartupObserver {
 public:
     virtual ~StartupObserver() = default;
+    // The splash has been shown and painted; the message loop has not run yet.
+    virtual void splashShown() = 0;
+    // The splash's one-second timer has fired; nothing of the load has run yet.
     virtual void splashTimerFired() = 0;
+    // The configuration window has been shown and painted and the splash
+    // destroyed; the message loop runs next.
     virtual void configWindowShown(Dovmirant_Config& window) = 0;
 };
 
