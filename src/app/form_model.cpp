@@ -156,7 +156,7 @@ void Control::timerElapsed() {
     }
 }
 
-Form::Form(const FormDefinition& definition, const TextCodec& codec)
+Form::Form(const FormDefinition& definition, const TextCodec& codec, unsigned codePage)
     : definition_(definition), caption_(asciiText(definition.caption)) {
     controls_.reserve(definition.controls.size());
     for (const ControlDefinition& control : definition.controls) {
@@ -165,11 +165,11 @@ Form::Form(const FormDefinition& definition, const TextCodec& codec)
             container = &this->control(control.container);
         }
         std::optional<Text> caption =
-            codec.widen(control.caption != nullptr ? control.caption : "", kSystemAnsiCodePage);
+            codec.widen(control.caption != nullptr ? control.caption : "", codePage);
         if (!caption) {
-            throw RuntimeError{kInvalidProcedureCall,
-                               u"The caption of " + asciiText(control.name) +
-                                   u" cannot be decoded with the system's code page"};
+            throw RuntimeError{kInvalidProcedureCall, u"The caption of " + asciiText(control.name) +
+                                                          u" cannot be decoded with code page " +
+                                                          decimalText(codePage)};
         }
         controls_.push_back(std::make_unique<Control>(*this, control, container, *caption));
     }

@@ -94,8 +94,8 @@ private:
 class Form {
 public:
     // Builds the controls of a definition in its order, decoding every
-    // caption with the system's default narrow code page.
-    Form(const FormDefinition& definition, const TextCodec& codec);
+    // caption with `codePage`.
+    Form(const FormDefinition& definition, const TextCodec& codec, unsigned codePage);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 

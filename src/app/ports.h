@@ -13,7 +13,6 @@
 namespace lurn {
 
 // Code pages the program names.
-inline constexpr unsigned kSystemAnsiCodePage = 0; // the system's default narrow code page
 inline constexpr unsigned kCodePageGbk = 936;
 inline constexpr unsigned kCodePageBig5 = 950;
 

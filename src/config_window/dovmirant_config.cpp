@@ -48,7 +48,9 @@ constexpr std::int16_t kChecked = 1;
 } // namespace
 
 Dovmirant_Config::Dovmirant_Config(const ConfigWindowServices& services)
-    : services_(services), form_(kConfigWindowDefinition, services.codec) {
+    : services_(services),
+      windowCodePage_(gb_big5_api::windowCodePage(services.system.defaultLanguage())),
+      form_(kConfigWindowDefinition, services.codec, windowCodePage_) {
     wireHandlers();
 }
 
@@ -94,7 +96,7 @@ void Dovmirant_Config::Form_Load() {
     readINI();
     showValueLabels();
     gb_big5_api::DetectLanguage(services_.system);
-    gb_big5_api::ConvertForm({services_.codec, services_.mapper}, form_);
+    gb_big5_api::ConvertForm({services_.codec, services_.mapper, windowCodePage_}, form_);
 }
 
 void Dovmirant_Config::Form_Unload() {

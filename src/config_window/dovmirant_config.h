@@ -59,6 +59,8 @@ private:
     void Command2_Click();
 
     ConfigWindowServices services_;
+    // The code page the captions are decoded and converted with.
+    unsigned windowCodePage_;
     Form form_;
     GameSettings settings_;
 };

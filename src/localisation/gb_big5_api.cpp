@@ -29,7 +29,7 @@ std::string narrowOrRaise(const TextCodec& codec, TextView text, unsigned codePa
     std::optional<std::string> bytes = codec.narrow(text, codePage);
     if (!bytes) {
         throw RuntimeError{kInvalidProcedureCall,
-                           u"Text cannot be narrowed with the system's code page"};
+                           u"Text cannot be narrowed with code page " + decimalText(codePage)};
     }
     return *bytes;
 }
@@ -38,7 +38,7 @@ Text widenOrRaise(const TextCodec& codec, std::string_view bytes, unsigned codeP
     std::optional<Text> text = codec.widen(bytes, codePage);
     if (!text) {
         throw RuntimeError{kInvalidProcedureCall,
-                           u"Text cannot be widened with the system's code page"};
+                           u"Text cannot be widened with code page " + decimalText(codePage)};
     }
     return *text;
 }
@@ -50,6 +50,10 @@ void mapInto(const ScriptMapper& mapper, std::uint32_t locale, std::uint32_t fla
 }
 
 } // namespace
+
+unsigned windowCodePage(std::uint16_t language) {
+    return language == kLanguageChinesePrc ? kCodePageGbk : kCodePageBig5;
+}
 
 void DetectLanguage(const SystemInfo& system) {
     CodePageTag = system.defaultLanguage() == kLanguageChinesePrc ? kTagGbk : kTagBig5;
@@ -106,7 +110,7 @@ Text NarrowToWide(const Converters& converters, std::string_view bytes) {
         return Text();
     }
     const std::string copy(bytes.begin(), bytes.end());
-    Text text = widenOrRaise(converters.codec, copy, kSystemAnsiCodePage);
+    Text text = widenOrRaise(converters.codec, copy, converters.windowCodePage);
     if (CodePageTag == kTagBig5) {
         text = ConvertScript(converters, text, 2);
     }
@@ -117,7 +121,8 @@ Text ConvertText(const Converters& converters, const Text& text) {
     if (CodePageTag == kTagGbk) {
         return text;
     }
-    return NarrowToWide(converters, narrowOrRaise(converters.codec, text, kSystemAnsiCodePage));
+    return NarrowToWide(converters,
+                        narrowOrRaise(converters.codec, text, converters.windowCodePage));
 }
 
 void ConvertControl(const Converters& converters, Control& control) {

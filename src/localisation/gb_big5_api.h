@@ -18,10 +18,20 @@ extern Text CodePageTag;
 
 inline constexpr std::uint16_t kLanguageChinesePrc = 2052;
 
-// The operating-system services the conversion uses.
+// The code page the window's captions are read in: GBK on a Chinese (PRC)
+// system, Big5 on every other. On Chinese (PRC) and Chinese (Taiwan) systems
+// it is the system's own ANSI code page; elsewhere the stored GBK bytes would
+// not survive the system's code page, so the window reads as on a Taiwanese
+// system instead. It decodes the stored captions and serves both the
+// narrowing in ConvertText and the widening in NarrowToWide.
+unsigned windowCodePage(std::uint16_t language);
+
+// The operating-system services the conversion uses, and the window code
+// page it narrows and widens with.
 struct Converters {
     const TextCodec& codec;
     const ScriptMapper& mapper;
+    unsigned windowCodePage;
 };
 
 // Sets CodePageTag from the system's default language: "GBK" for Chinese
@@ -33,7 +43,7 @@ void DetectLanguage(const SystemInfo& system);
 // Any other direction gives the empty text. A failing step is skipped.
 Text ConvertScript(const Converters& converters, TextView text, std::int16_t direction);
 
-// Widens narrow text with the system's code page, then applies direction 2
+// Widens narrow text with the window code page, then applies direction 2
 // when CodePageTag is "BIG5".
 Text NarrowToWide(const Converters& converters, std::string_view bytes);
 

@@ -57,8 +57,8 @@ TEST(ConfigWindowDefinition, CaptionsDecodeWithCodePage936) {
         {"HScroll5", u""},
         {"Image1", u""},
     };
-    IconvCodec codec(kCodePageGbk);
-    const Form form(kConfigWindowDefinition, codec);
+    IconvCodec codec;
+    const Form form(kConfigWindowDefinition, codec, kCodePageGbk);
     ASSERT_EQ(form.count(), expected.size());
     for (std::size_t i = 0; i < form.count(); ++i) {
         const auto found = expected.find(displayName(form.at(i)));

@@ -25,7 +25,7 @@ protected:
     }
 
     IconvCodec codec;
-    Form form{kConfigWindowDefinition, codec};
+    Form form{kConfigWindowDefinition, codec, kCodePageGbk};
 };
 
 TEST_F(FormModelTest, ChangingAssignmentRaisesEventNestedInsideIt) {

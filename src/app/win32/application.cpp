@@ -3,19 +3,27 @@
 #include "app/splash_definition.h"
 #include "app/win32/mod_xp.h"
 #include "app/win32/top_level.h"
+#include "localisation/gb_big5_api.h"
 
 namespace lurn::win32 {
 
 namespace {
 
-// The system's message font, shared by every control of both windows.
-HFONT createMessageFont() {
+// The system's message font, shared by every control of both windows. The
+// captions are Chinese on every system: where the system's own code page is
+// not the window code page, its font may lack their script and draw them as
+// boxes, so the font is asked for the window code page's character set.
+HFONT createMessageFont(unsigned windowCodePage) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return CreateFontIndirectW(&metrics.lfMessageFont);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        return nullptr;
     }
-    return nullptr;
+    if (GetACP() != windowCodePage) {
+        metrics.lfMessageFont.lfCharSet =
+            windowCodePage == kCodePageGbk ? GB2312_CHARSET : CHINESEBIG5_CHARSET;
+    }
+    return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
 } // namespace
@@ -25,8 +33,11 @@ Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HI
     : behaviour(services), window(behaviour.form(), instance, font) {}
 
 Application::Application(HINSTANCE instance, StartupObserver* observer)
-    : instance_(instance), observer_(observer), font_(createMessageFont()),
-      splashForm_(kSplashDefinition, codec_), splashWindow_(splashForm_, instance, font_.get()) {
+    : instance_(instance), observer_(observer),
+      windowCodePage_(gb_big5_api::windowCodePage(system_.defaultLanguage())),
+      font_(createMessageFont(windowCodePage_)),
+      splashForm_(kSplashDefinition, codec_, windowCodePage_),
+      splashWindow_(splashForm_, instance, font_.get()) {
     splashForm_.control("Timer1").onTick = [this] {
         Timer1_Timer();
     };

@@ -55,6 +55,7 @@ private:
     MessageBoxes dialogs_;
     ShellLauncher launcher_;
     ProcessExit process_;
+    unsigned windowCodePage_;
     Font font_;
     Form splashForm_;
     Win32Form splashWindow_;

@@ -19,28 +19,20 @@ bool ProfileFunctions::writeString(const Text& section, const Text& key, const T
     return WritePrivateProfileStringW(wide(section), wide(key), wide(value), wide(path)) != FALSE;
 }
 
-namespace {
-
-UINT apiCodePage(unsigned codePage) {
-    return codePage == kSystemAnsiCodePage ? CP_ACP : static_cast<UINT>(codePage);
-}
-
-} // namespace
-
 std::optional<std::string> CodePageConverter::narrow(TextView text, unsigned codePage) const {
     if (text.empty()) {
         return std::string();
     }
     const auto* source = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
-    const int size =
-        WideCharToMultiByte(apiCodePage(codePage), 0, source, length, nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(static_cast<UINT>(codePage), 0, source, length, nullptr, 0,
+                                         nullptr, nullptr);
     if (size <= 0) {
         return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (WideCharToMultiByte(apiCodePage(codePage), 0, source, length, bytes.data(), size, nullptr,
-                            nullptr) != size) {
+    if (WideCharToMultiByte(static_cast<UINT>(codePage), 0, source, length, bytes.data(), size,
+                            nullptr, nullptr) != size) {
         return std::nullopt;
     }
     return bytes;
@@ -52,12 +44,12 @@ std::optional<Text> CodePageConverter::widen(std::string_view bytes, unsigned co
     }
     const int length = static_cast<int>(bytes.size());
     const int size =
-        MultiByteToWideChar(apiCodePage(codePage), 0, bytes.data(), length, nullptr, 0);
+        MultiByteToWideChar(static_cast<UINT>(codePage), 0, bytes.data(), length, nullptr, 0);
     if (size <= 0) {
         return std::nullopt;
     }
     Text text(static_cast<std::size_t>(size), u'\0');
-    if (MultiByteToWideChar(apiCodePage(codePage), 0, bytes.data(), length,
+    if (MultiByteToWideChar(static_cast<UINT>(codePage), 0, bytes.data(), length,
                             reinterpret_cast<wchar_t*>(text.data()), size) != size) {
         return std::nullopt;
     }

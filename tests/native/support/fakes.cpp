@@ -105,17 +105,14 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     return true;
 }
 
-std::string IconvCodec::name(unsigned codePage) const {
-    return "CP" + std::to_string(codePage == kSystemAnsiCodePage ? system_ : codePage);
-}
-
 std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) const {
     const std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-    return convert(bytes, "UTF-16LE", name(codePage), 2, "?");
+    return convert(bytes, "UTF-16LE", "CP" + std::to_string(codePage), 2, "?");
 }
 
 std::optional<Text> IconvCodec::widen(std::string_view bytes, unsigned codePage) const {
-    const std::string wide = convert(bytes, name(codePage), "UTF-16LE", 1, "\xFD\xFF");
+    const std::string wide =
+        convert(bytes, "CP" + std::to_string(codePage), "UTF-16LE", 1, "\xFD\xFF");
     Text text(wide.size() / 2, u'\0');
     std::memcpy(text.data(), wide.data(), wide.size());
     return text;

@@ -67,19 +67,12 @@ private:
     bool failAll_ = false;
 };
 
-// Code pages through glibc's iconv; code page 0 is the configurable system
-// default. As on Windows, a character the code page lacks narrows to "?" and
-// an invalid byte widens to U+FFFD.
+// Code pages through glibc's iconv. As on Windows, a character the code page
+// lacks narrows to "?" and an invalid byte widens to U+FFFD.
 class IconvCodec : public TextCodec {
 public:
-    explicit IconvCodec(unsigned systemCodePage = kCodePageGbk) : system_(systemCodePage) {}
-    void setSystemCodePage(unsigned codePage) { system_ = codePage; }
     std::optional<std::string> narrow(TextView text, unsigned codePage) const override;
     std::optional<Text> widen(std::string_view bytes, unsigned codePage) const override;
-
-private:
-    std::string name(unsigned codePage) const;
-    unsigned system_;
 };
 
 // Simplified/traditional mapping over a small table; other characters are

@@ -154,13 +154,4 @@ bool representable(TextView text, UINT codePage) {
     return size > 0 && usedDefault == FALSE;
 }
 
-Text big5SystemCaption(TextView caption) {
-    if (caption.empty()) {
-        return Text();
-    }
-    const Text widened = widenWith(narrowWith(caption, CP_ACP), CP_ACP);
-    const Text traditional = mapScript(1028, LCMAP_TRADITIONAL_CHINESE, widened);
-    return widenWith(narrowWith(traditional, 950), 936);
-}
-
 } // namespace lurn::wintest

@@ -63,9 +63,4 @@ Text mapScript(LCID locale, DWORD flags, TextView text);
 // Whether every character of the text survives narrowing to the code page.
 bool representable(TextView text, UINT codePage);
 
-// What a caption, as the form holds it, becomes on a system whose language
-// is not Chinese (PRC): narrowed and widened with the ANSI code page, mapped
-// to traditional forms, narrowed to Big5 and read back as GBK.
-Text big5SystemCaption(TextView caption);
-
 } // namespace lurn::wintest
