@@ -41,6 +41,8 @@ class Editing(LauncherTestCase):
         xdotool("mouseup", "1")
         time.sleep(0.3)
         self.assertEqual((shown("音效音量 bar")["pos"], text("音效音量 value")), ("127", "127"))
+        click(x + h + 3, y + h // 2)  # the track left of the thumb
+        self.assertEqual(text("音效音量 value"), "126")
 
     def test_2_keys_move_a_bar_and_stop_at_its_ends(self):
         click(*arrow(shown("音乐音量 bar"), right=False))  # 0 to 127, at 100: 99 and the focus
@@ -118,7 +120,7 @@ class Editing(LauncherTestCase):
             ("set", "simple"): "1", ("video", "FULLSCREEN"): "0", ("system", "SMOOTH"): "0",
             ("system", "GLHR"): "1", ("system", "RESOLUTIONX"): "801",
             ("system", "RESOLUTIONY"): "600", ("Music", "VOLUME"): "0",
-            ("Music", "VOLUMEWAV"): "127", ("Music", "SOUND3D"): "0",
+            ("Music", "VOLUMEWAV"): "126", ("Music", "SOUND3D"): "0",
             ("set", "WALK_SPEED1"): "37", ("set", "WALK_SPEED2"): "1",
             ("set", "BATTLE_SPEED"): "60"})
         self.assertTrue(self.folder.running(), "saving leaves the window open")

@@ -55,11 +55,6 @@ class Window:
                      if cls in (None, w.cls) and text in (None, w.text)), None)
 
 
-def unescape(text):
-    return (text.replace("\\\\", "\0").replace("\\t", "\t").replace("\\n", "\n")
-            .replace("\\r", "\r").replace("\0", "\\"))
-
-
 def parse_tree(output):
     """The top-level windows of the output, their descendants nested."""
     roots, stack = [], []
@@ -68,8 +63,7 @@ def parse_tree(output):
         depth = (len(line) - len(body)) // 2
         del stack[depth:]
         fields = dict(part.split("=", 1) for part in body.split("\t"))
-        window = Window(depth, {k: unescape(v) for k, v in fields.items()},
-                        stack[-1] if stack else None)
+        window = Window(depth, fields, stack[-1] if stack else None)
         (stack[-1].children if stack else roots).append(window)
         stack.append(window)
     return roots

@@ -15,7 +15,7 @@
 //   top-level windows: owner foreground comctl32 (the path of the
 //     comctl32.dll its process loaded)
 //   Button: check (BM_GETCHECK); ScrollBar: pos min max
-// Tab, CR, LF and backslash in texts are written \t, \r, \n and \\.
+// Tabs and line breaks in texts are written as blanks.
 
 #include <windows.h>
 
@@ -30,27 +30,12 @@ namespace {
 
 constexpr UINT kAnswerTimeoutMs = 1000;
 
-std::wstring escaped(const std::wstring& text) {
-    std::wstring out;
-    for (const wchar_t c : text) {
-        switch (c) {
-        case L'\t':
-            out += L"\\t";
-            break;
-        case L'\n':
-            out += L"\\n";
-            break;
-        case L'\r':
-            out += L"\\r";
-            break;
-        case L'\\':
-            out += L"\\\\";
-            break;
-        default:
-            out += c;
-        }
+// Texts stay on their line: tabs and line breaks become blanks.
+std::wstring oneLine(std::wstring text) {
+    for (wchar_t& c : text) {
+        c = c == L'\t' || c == L'\r' || c == L'\n' ? L' ' : c;
     }
-    return out;
+    return text;
 }
 
 std::wstring hex(unsigned long long value) {
@@ -114,8 +99,8 @@ std::wstring line(HWND window, int depth) {
         return std::to_wstring(value);
     };
     std::wstring text =
-        std::wstring(static_cast<std::size_t>(depth) * 2, L' ') + L"class=" + escaped(cls) +
-        L"\ttext=" + escaped(textOf(window)) + L"\trect=" + number(r.left) + L',' + number(r.top) +
+        std::wstring(static_cast<std::size_t>(depth) * 2, L' ') + L"class=" + oneLine(cls) +
+        L"\ttext=" + oneLine(textOf(window)) + L"\trect=" + number(r.left) + L',' + number(r.top) +
         L',' + number(r.right - r.left) + L',' + number(r.bottom - r.top) + L"\tclient=" +
         number(client.right) + L',' + number(client.bottom) + L"\tstyle=" +
         hex(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE))) + L"\texstyle=" +
@@ -125,7 +110,7 @@ std::wstring line(HWND window, int depth) {
     if (depth == 0) {
         text += L"\towner=" + hex(reinterpret_cast<UINT_PTR>(GetWindow(window, GW_OWNER))) +
                 L"\tforeground=" + number(GetForegroundWindow() == window ? 1 : 0) +
-                L"\tcomctl32=" + escaped(comctl32Of(window));
+                L"\tcomctl32=" + oneLine(comctl32Of(window));
     }
     if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         text += L"\tcheck=" + number(static_cast<long long>(ask(window, BM_GETCHECK)));
