@@ -1,12 +1,12 @@
-"""Drives the real lurn_config.exe in a temporary game folder under Wine and
-Xvfb: starts it from another folder, as a shortcut does, reads its windows
-with the project's window inspector and sends real mouse and keyboard input
-with xdotool.
+# Drives the real lurn_config.exe in a temporary game folder under Wine and
+# Xvfb: starts it from another folder, as a shortcut does, reads its windows
+# with the project's window inspector and sends real mouse and keyboard input
+# with xdotool.
+#
+# Environment (set by scripts/test): DISPLAY, WINEPREFIX, LURN_WINE (the Wine
+# loader), LURN_BUILD_DIR (the build holding lurn_config.exe and tools/).
 
-Environment (set by scripts/test): DISPLAY, WINEPREFIX, LURN_WINE (the Wine
-loader), LURN_BUILD_DIR (the build holding lurn_config.exe and tools/).
-"""
-
+import configparser
 import os
 import shutil
 import subprocess
@@ -19,7 +19,8 @@ BUILD_DIR = os.environ.get("LURN_BUILD_DIR", "")
 os.environ.setdefault("LURN_TOOLS_DIR", os.path.join(BUILD_DIR, "tools"))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools",
                                 "inspector"))
-from inspector_client import STANDIN_GAME, WINE, Inspector, inspect, wait_until  # noqa: E402,F401
+from inspector_client import (STANDIN_GAME, WINE, Inspector, inspect, wait_until,  # noqa: E402,F401
+                              xdotool)
 
 EXE = os.path.join(BUILD_DIR, "lurn_config.exe")
 TITLE = "lurn_config"
@@ -34,18 +35,12 @@ SAMPLE = {
 }
 
 
+# (section, key) -> value of a settings file.
 def read_settings(path):
-    """(section, key) -> value of a settings file."""
-    values, section = {}, None
-    with open(path, encoding="latin-1") as f:
-        for line in f:
-            line = line.strip()
-            if line.startswith("["):
-                section = line.strip("[]")
-            elif "=" in line:
-                key, value = line.split("=", 1)
-                values[(section, key.strip())] = value.strip()
-    return values
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(path, encoding="latin-1")
+    return {(s, k): v for s in parser.sections() for k, v in parser[s].items()}
 
 
 def windows_titled(title, cls):
@@ -55,34 +50,34 @@ def windows_titled(title, cls):
 def wait_for_window(title, cls, timeout=20.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        left = int(max(0.1, deadline - time.monotonic()) * 1000)
-        if inspect("--wait-title", title, "--timeout", str(left), timeout=60)[0] == 0:
-            found = windows_titled(title, cls)
-            if found:
-                return found[0]
+        left = str(int(max(0.1, deadline - time.monotonic()) * 1000))
+        found = [w for w in inspect("--wait-title", title, "--timeout", left, timeout=60)[1]
+                 if w.cls == cls]
+        if found:
+            return found[0]
         time.sleep(0.1)
     raise AssertionError(f"no window titled {title!r} ({cls}) within {timeout} s")
 
 
+# The settings window as it is now, or None.
 def config_window():
-    """The settings window as it is now, or None."""
     found = windows_titled(TITLE, FORM_CLASS)
     return found[0] if found else None
 
 
+# The controls on the row of the label `caption`, in its container,
+# from left to right: the label first.
 def row(window, caption):
-    """The controls on the row of the label `caption`, in its container,
-    from left to right: the label first."""
     label = window.find(cls="Static", text=caption)
     _, top, _, height = label.rect
     return sorted((w for w in label.parent.children if top <= w.centre[1] < top + height),
                   key=lambda w: w.rect[0])
 
 
+# A control by what the window shows: its caption; "width" and "height"
+# for the size boxes; "<label> bar" and "<label> value" for the scroll bar
+# beside a label and the value shown right of the bar.
 def named(window, name):
-    """A control by what the window shows: its caption; "width" and "height"
-    for the size boxes; "<label> bar" and "<label> value" for the scroll bar
-    beside a label and the value shown right of the bar."""
     if name in ("width", "height"):
         return row(window, "窗口大小")[1 if name == "width" else 3]
     caption, _, part = name.rpartition(" ")
@@ -94,8 +89,8 @@ def named(window, name):
     return found
 
 
+# The named control of the settings window as it is now.
 def shown(name):
-    """The named control of the settings window as it is now."""
     return named(config_window(), name)
 
 
@@ -107,10 +102,6 @@ def screen_pixels(x, y, width, height):
     raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
                           "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
     return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 
 
 def click(x, y):
@@ -127,15 +118,15 @@ def keys(*names):
     time.sleep(0.2)
 
 
+# Screen point of a horizontal scroll bar's arrow button.
 def arrow(bar, right=True):
-    """Screen point of a horizontal scroll bar's arrow button."""
     x, y, w, h = bar.rect
     return (x + w - h // 2 if right else x + h // 2), y + h // 2
 
 
+# A temporary game folder holding the launcher, optionally a settings
+# file and the stand-in game.
 class GameFolder:
-    """A temporary game folder holding the launcher, optionally a settings
-    file and the stand-in game."""
 
     def __init__(self, settings=SAMPLE, game=False):
         self.path = tempfile.mkdtemp(prefix="lurn-e2e-")
@@ -179,10 +170,10 @@ class GameFolder:
         shutil.rmtree(self.elsewhere, ignore_errors=True)
 
 
+# Tests of one running launcher: the class starts it in a game folder
+# of its own and stops it at the end. Its tests run in name order and may
+# rely on what the earlier ones did.
 class LauncherTestCase(unittest.TestCase):
-    """Tests of one running launcher: the class starts it in a game folder
-    of its own and stops it at the end. Its tests run in name order and may
-    rely on what the earlier ones did."""
 
     settings = SAMPLE
     game = False

@@ -1,5 +1,5 @@
-"""The settings window as a player uses it: the real program, real mouse and
-keyboard input."""
+# The settings window as a player uses it: the real program, real mouse and
+# keyboard input.
 
 import time
 import unittest

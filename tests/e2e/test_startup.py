@@ -1,5 +1,5 @@
-"""Start-up as the player sees it: the splash, the hand-over to the settings
-window, the settings window as it opens, and a start without settings."""
+# Start-up as the player sees it: the splash, the hand-over to the settings
+# window, the settings window as it opens, and a start without settings.
 
 import os
 import shutil
@@ -16,9 +16,9 @@ WS_MINIMIZEBOX, WS_MAXIMIZEBOX = 0x20000, 0x10000
 WS_EX_TOOLWINDOW, WS_EX_APPWINDOW = 0x80, 0x40000
 
 
+# An inspector already waiting for the title, so that it sees the
+# window within a poll, without a Wine start-up.
 def watch(title):
-    """An inspector already waiting for the title, so that it sees the
-    window within a poll, without a Wine start-up."""
     return Inspector("--wait-title", title, "--timeout", "30000")
 
 

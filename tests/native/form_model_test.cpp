@@ -14,16 +14,6 @@ namespace {
 
 class FormModelTest : public CoreTest {
 protected:
-    // Counts the Click and Change events of a control from now on.
-    static void countEvents(Control& control, int& events) {
-        control.onClick = [&events](std::int16_t) {
-            ++events;
-        };
-        control.onChange = [&events] {
-            ++events;
-        };
-    }
-
     IconvCodec codec;
     Form form{kConfigWindowDefinition, codec, kCodePageGbk};
 };
@@ -44,19 +34,6 @@ TEST_F(FormModelTest, ChangingAssignmentRaisesEventNestedInsideIt) {
     log.push_back("returned");
     EXPECT_EQ(
         log, (std::vector<std::string>{"HScroll1 64", "HScroll2 64", "HScroll1 done", "returned"}));
-}
-
-TEST_F(FormModelTest, AssigningTheCurrentValueRaisesNothing) {
-    form.selectOption("Option1", 1);
-    int events = 0;
-    for (Control* control : {&form.control("Check1"), &form.control("HScroll1"),
-                             &form.control("HScroll3"), &form.control("Option1", 1)}) {
-        countEvents(*control, events);
-        control->setValue(control->value());
-    }
-    form.selectOption("Option1", 1);
-    form.control("Option1", 1).userClick();
-    EXPECT_EQ(events, 0);
 }
 
 // Each bar takes the values of its range and refuses its neighbours with

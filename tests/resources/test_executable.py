@@ -1,6 +1,6 @@
-"""Checks the built lurn_config.exe from its bytes: the PE header, the DLLs it
-imports, and every resource it carries. LURN_EXE names the exe, LURN_BITS its
-expected word size (32 or 64), LURN_RESOURCE_DIR the committed artwork."""
+# Checks the built lurn_config.exe from its bytes: the PE header, the DLLs it
+# imports, and every resource it carries. LURN_EXE names the exe, LURN_BITS its
+# expected word size (32 or 64), LURN_RESOURCE_DIR the committed artwork.
 
 import os
 import struct
@@ -85,8 +85,8 @@ class ExecutableTest(unittest.TestCase):
         self.assertEqual([var.entry for var in blocks[b"VarFileInfo"].Var],
                          [{b"Translation": "0x0804 0x04b0"}])
 
+    # (width, bits per pixel, image) of each image of an icon group.
     def icon_group(self, name):
-        """(width, bits per pixel, image) of each image of an icon group."""
         group = self.resource(RT_GROUP_ICON, name)
         (count,) = struct.unpack_from("<H", group, 4)
         images = []

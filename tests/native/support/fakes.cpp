@@ -4,42 +4,31 @@
 #include "settings/mod_ini_edit.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
-#include <stdexcept>
 
 namespace lurn::test {
 
 namespace {
 
-// Converts between two iconv encodings; an input unit that cannot be
-// converted is skipped and `replacement` is written in its place.
-std::string convert(std::string_view input, const std::string& from, const std::string& to,
-                    std::size_t unit, std::string_view replacement) {
-    iconv_t cd = iconv_open(to.c_str(), from.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("iconv cannot convert " + from + " to " + to);
-    }
-    std::string out;
+// Converts between two iconv encodings; empty when the input does not
+// convert.
+std::optional<std::string> convert(std::string_view input, const std::string& from,
+                                   const std::string& to) {
+    const iconv_t cd = iconv_open(to.c_str(), from.c_str());
+    std::string out(input.size() * 4 + 4, '\0');
     char* in = const_cast<char*>(input.data());
+    char* next = out.data();
     std::size_t inLeft = input.size();
-    while (inLeft > 0) {
-        char buffer[256];
-        char* next = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const bool failed = iconv(cd, &in, &inLeft, &next, &outLeft) == static_cast<size_t>(-1);
-        out.append(buffer, static_cast<std::size_t>(next - buffer));
-        if (failed && errno != E2BIG) {
-            out += replacement;
-            const std::size_t skip = std::min(unit, inLeft);
-            in += skip;
-            inLeft -= skip;
-        }
+    std::size_t outLeft = out.size();
+    const bool converted = cd != reinterpret_cast<iconv_t>(-1) &&
+                           iconv(cd, &in, &inLeft, &next, &outLeft) != static_cast<size_t>(-1);
+    if (cd != reinterpret_cast<iconv_t>(-1)) {
+        iconv_close(cd);
     }
-    iconv_close(cd);
-    return out;
+    out.resize(out.size() - outLeft);
+    return converted ? std::optional(out) : std::nullopt;
 }
 
 constexpr std::pair<char16_t, char16_t> kTraditionalOf[] = {
@@ -48,17 +37,8 @@ constexpr std::pair<char16_t, char16_t> kTraditionalOf[] = {
 
 } // namespace
 
-MemoryProfileStore::Key MemoryProfileStore::fold(Text section, Text key) {
-    for (Text* text : {&section, &key}) {
-        for (char16_t& c : *text) {
-            c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-        }
-    }
-    return {section, key};
-}
-
 Text MemoryProfileStore::value(const Text& section, const Text& key) const {
-    const auto found = values_.find(fold(section, key));
+    const auto found = values_.find({section, key});
     return found == values_.end() ? u"(none)" : found->second;
 }
 
@@ -66,7 +46,7 @@ std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
     journal_.push_back("read " + utf8(section) + "/" + utf8(key));
     paths.insert(path);
-    const auto found = values_.find(fold(section, key));
+    const auto found = values_.find({section, key});
     return found == values_.end()
                ? fallback
                : static_cast<std::int32_t>(std::strtol(utf8(found->second).c_str(), nullptr, 10));
@@ -76,23 +56,26 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
                                      const Text& path) const {
     journal_.push_back("write " + utf8(section) + "/" + utf8(key) + "=" + utf8(value));
     paths.insert(path);
-    if (failing_.count(fold(section, key)) != 0) {
+    if (failing_.count({section, key}) != 0) {
         return false;
     }
-    values_[fold(section, key)] = value;
+    values_[{section, key}] = value;
     return true;
 }
 
 std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) const {
     const std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-    return convert(bytes, "UTF-16LE", "CP" + std::to_string(codePage), 2, "?");
+    return convert(bytes, "UTF-16LE", "CP" + std::to_string(codePage));
 }
 
 std::optional<Text> IconvCodec::widen(std::string_view bytes, unsigned codePage) const {
-    const std::string wide =
-        convert(bytes, "CP" + std::to_string(codePage), "UTF-16LE", 1, "\xFD\xFF");
-    Text text(wide.size() / 2, u'\0');
-    std::memcpy(text.data(), wide.data(), wide.size());
+    const std::optional<std::string> wide =
+        convert(bytes, "CP" + std::to_string(codePage), "UTF-16LE");
+    if (!wide) {
+        return std::nullopt;
+    }
+    Text text(wide->size() / 2, u'\0');
+    std::memcpy(text.data(), wide->data(), wide->size());
     return text;
 }
 

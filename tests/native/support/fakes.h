@@ -26,18 +26,17 @@ using Journal = std::vector<std::string>;
 // Thrown by FakeShell::end so that the handler stops there.
 struct ProcessEnded {};
 
-// A settings file whose sections and keys compare without regard to case.
-// Journal entries: "read set/simple", "write set/simple=1".
+// A settings file. Journal entries: "read set/simple", "write set/simple=1".
 class MemoryProfileStore : public ProfileStore {
 public:
     explicit MemoryProfileStore(Journal& journal) : journal_(journal) {}
     void set(const Text& section, const Text& key, const Text& value) {
-        values_[fold(section, key)] = value;
+        values_[{section, key}] = value;
     }
-    void erase(const Text& section, const Text& key) { values_.erase(fold(section, key)); }
+    void erase(const Text& section, const Text& key) { values_.erase({section, key}); }
     // The text stored under the key; "(none)" when there is none.
     Text value(const Text& section, const Text& key) const;
-    void failWritesTo(const Text& section, const Text& key) { failing_.insert(fold(section, key)); }
+    void failWritesTo(const Text& section, const Text& key) { failing_.insert({section, key}); }
 
     std::int32_t readInt(const Text& section, const Text& key, std::int32_t fallback,
                          const Text& path) const override;
@@ -48,15 +47,14 @@ public:
 
 private:
     using Key = std::pair<Text, Text>;
-    static Key fold(Text section, Text key);
 
     Journal& journal_;
     mutable std::map<Key, Text> values_;
     std::set<Key> failing_;
 };
 
-// Code pages through glibc's iconv. As on Windows, a character the code page
-// lacks narrows to "?" and an invalid byte widens to U+FFFD.
+// Code pages through glibc's iconv; a text the code page cannot hold is a
+// failed conversion.
 class IconvCodec : public TextCodec {
 public:
     std::optional<std::string> narrow(TextView text, unsigned codePage) const override;

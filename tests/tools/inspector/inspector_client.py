@@ -1,10 +1,9 @@
-"""Runs Windows helper programs under Wine and reads what lurn_inspect.exe
-prints (its format is described in lurn_inspect.cpp).
-
-Environment: LURN_TOOLS_DIR (the build's tools/ directory), LURN_WINE (the
-Wine loader), DISPLAY and WINEPREFIX (an Xvfb and a Wine prefix whose
-wineserver is running).
-"""
+# Runs Windows helper programs under Wine and reads what lurn_inspect.exe
+# prints (its format is described in lurn_inspect.cpp).
+#
+# Environment: LURN_TOOLS_DIR (the build's tools/ directory), LURN_WINE (the
+# Wine loader), DISPLAY and WINEPREFIX (an Xvfb and a Wine prefix whose
+# wineserver is running).
 
 import os
 import subprocess
@@ -24,8 +23,8 @@ def require_environment():
         raise RuntimeError("these tests run under Wine and Xvfb; not set: " + ", ".join(missing))
 
 
+# One line of the inspector's output and the lines nested under it.
 class Window:
-    """One line of the inspector's output and the lines nested under it."""
 
     def __init__(self, depth, fields, parent):
         self.depth, self.fields, self.parent, self.children = depth, fields, parent, []
@@ -55,8 +54,8 @@ class Window:
                      if cls in (None, w.cls) and text in (None, w.text)), None)
 
 
+# The top-level windows of the output, their descendants nested.
 def parse_tree(output):
-    """The top-level windows of the output, their descendants nested."""
     roots, stack = [], []
     for line in output.split("\r\n")[:-1]:
         body = line.lstrip(" ")
@@ -69,19 +68,19 @@ def parse_tree(output):
     return roots
 
 
+# One Wine program run in the background, its output in files: a Wine
+# program may hand its standard handles on to Wine's desktop process, and a
+# pipe would then stay open as long as the desktop does.
 class Run:
-    """One Wine program run in the background, its output in files: a Wine
-    program may hand its standard handles on to Wine's desktop process, and a
-    pipe would then stay open as long as the desktop does."""
 
-    def __init__(self, exe, *args, cwd=None, env=None):
+    def __init__(self, exe, *args):
         self._files = [tempfile.TemporaryFile(), tempfile.TemporaryFile()]
-        self.process = subprocess.Popen([WINE, exe] + list(args), cwd=cwd, env=env,
+        self.process = subprocess.Popen([WINE, exe] + list(args),
                                         stdin=subprocess.DEVNULL, stdout=self._files[0],
                                         stderr=self._files[1])
 
+    # (exit code, standard output, standard error) once it has ended.
     def outputs(self, timeout=30):
-        """(exit code, standard output, standard error) once it has ended."""
         code = self.process.wait(timeout=timeout)
         texts = []
         for f in self._files:
@@ -91,14 +90,14 @@ class Run:
         return code, texts[0], texts[1]
 
 
+# One inspector run in the background.
 class Inspector(Run):
-    """One inspector run in the background."""
 
     def __init__(self, *args):
         super().__init__(INSPECT, *args)
 
+    # (exit code, top-level windows, standard error) once it has ended.
     def result(self, timeout=30):
-        """(exit code, top-level windows, standard error) once it has ended."""
         code, out, err = self.outputs(timeout)
         return code, parse_tree(out), err
 
