@@ -66,7 +66,7 @@ TEST_F(ConfigWindowHandlersTest, TypingTheWidthRederivesOnlyWhileLocked) {
 }
 
 // Each control the user changes shows in its own value label and is saved
-// under its own key.
+// under its own key; the size is saved as typed.
 TEST_F(ConfigWindowHandlersTest, ChangedControlsAreShownAndSaved) {
     control("HScroll1").setValue(127);
     control("HScroll2").setValue(0);
@@ -78,6 +78,8 @@ TEST_F(ConfigWindowHandlersTest, ChangedControlsAreShownAndSaved) {
     control("Check4").setValue(2);
     control("Option1", 0).userClick();
     control("Option3", 0).userClick();
+    control("txtwidth").userSetText(u"1024x");
+    control("txtheight").userSetText(u"");
     std::string labels;
     for (const char* label : {"Label7", "Label8", "Label9", "Label11", "Label15"}) {
         labels += utf8(control(label).caption()) + " ";
@@ -87,7 +89,7 @@ TEST_F(ConfigWindowHandlersTest, ChangedControlsAreShownAndSaved) {
     // clang-format off
     EXPECT_EQ(io.journal, (Journal{
         "write set/simple=0", "write video/FULLSCREEN=0", "write system/SMOOTH=0",
-        "write system/GLHR=1", "write system/RESOLUTIONX=800", "write system/RESOLUTIONY=600",
+        "write system/GLHR=1", "write system/RESOLUTIONX=1024x", "write system/RESOLUTIONY=",
         "write Music/VOLUME=127", "write Music/VOLUMEWAV=0", "write Music/SOUND3D=2",
         "write set/WALK_SPEED1=37", "write set/WALK_SPEED2=1", "write set/BATTLE_SPEED=100"}));
     // clang-format on

@@ -65,18 +65,6 @@ TEST_F(FormModelTest, ValuesOutsideTheRangeAreRefusedWith380) {
     }
 }
 
-TEST_F(FormModelTest, SelectOptionRefusesIndexWithoutElement) {
-    for (const std::int16_t index : {2, -1}) {
-        try {
-            form.selectOption("Option1", index);
-            ADD_FAILURE() << "accepted " << index;
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.number, 380);
-        }
-    }
-    EXPECT_EQ(form.control("Option1", 0).value() + form.control("Option1", 1).value(), 0);
-}
-
 TEST_F(FormModelTest, UserClickOnCheckBoxTogglesAndRaisesClick) {
     Control& check = form.control("Check2");
     for (const auto& [before, after] : {std::pair{0, 1}, {1, 0}, {2, 1}}) {

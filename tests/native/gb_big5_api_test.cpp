@@ -58,21 +58,6 @@ TEST_F(GbBig5Test, TextsThatStayAsTheyAre) {
     EXPECT_EQ(ConvertText(converters, u"系统设置"), u"系统设置"); // on the GBK system
 }
 
-// The stored GBK bytes of a caption, read in Big5 as the window shows them
-// before the conversion, come out of it as the designed text.
-TEST_F(GbBig5Test, Big5SystemTurnsBig5ReadingsBackIntoTheDesignedText) {
-    detect(1033);
-    const std::pair<Text, Text> cases[] = {
-        {u"炵苀扢离", u"系统设置"},
-        {u"楛闚耀宒", u"繁體模式"},
-        {u"堍俴蚔牁", u"运行游戏"},
-        {u"℅", u"×"},
-    };
-    for (const auto& [shown, designed] : cases) {
-        EXPECT_EQ(ConvertText(converters, shown), designed) << utf8(designed);
-    }
-}
-
 TEST_F(GbBig5Test, ScriptDirectionsMapAndReinterpret) {
     // Direction 2: traditional forms, their Big5 bytes read as GBK.
     EXPECT_EQ(ConvertScript(converters, u"系统设置", 2), u"╰参砞竚");

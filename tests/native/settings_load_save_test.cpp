@@ -73,7 +73,7 @@ protected:
     std::unique_ptr<Dovmirant_Config> window;
 };
 
-TEST_F(SettingsLoadSaveTest, LoadReadsTheTwelveSettingsFromTheProgramsFolder) {
+TEST_F(SettingsLoadSaveTest, LoadReadsTheSettingsFileThenFillsTheControlsInTurn) {
     load();
     Journal reads;
     for (const std::string& key : kKeys) {
@@ -81,10 +81,6 @@ TEST_F(SettingsLoadSaveTest, LoadReadsTheTwelveSettingsFromTheProgramsFolder) {
     }
     EXPECT_EQ(io.journal, reads);
     EXPECT_EQ(io.profile.paths, std::set<Text>{u"C:\\Games\\Lurn\\qebmod.ini"});
-}
-
-TEST_F(SettingsLoadSaveTest, LoadFillsTheControlsInTurn) {
-    load();
     EXPECT_EQ(view.changed, kFillOrder);
 }
 
@@ -191,15 +187,6 @@ TEST_F(SettingsLoadSaveTest, RefusedValueStopsFillingAtItsControl) {
         EXPECT_EQ(view.changed, std::vector<std::string>(kFillOrder.begin(),
                                                          kFillOrder.begin() + c.filledBefore));
     }
-}
-
-TEST_F(SettingsLoadSaveTest, SizeIsSavedFromTheBoxesExactlyAsTyped) {
-    load();
-    control("txtwidth").userSetText(u"1024x");
-    control("txtheight").userSetText(u"");
-    const Journal writes = saved();
-    EXPECT_EQ(writes.at(4), "write system/RESOLUTIONX=1024x");
-    EXPECT_EQ(writes.at(5), "write system/RESOLUTIONY=");
 }
 
 TEST_F(SettingsLoadSaveTest, FailedWriteFailsSaveButAllAreAttempted) {

@@ -11,6 +11,7 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace lurn::wintest {
 namespace {
@@ -35,10 +36,8 @@ public:
     void end(unsigned) const override { ADD_FAILURE() << "end"; }
 };
 
-BOOL CALLBACK collectText(HWND window, LPARAM texts) {
-    wchar_t text[64] = {};
-    GetWindowTextW(window, text, 64);
-    reinterpret_cast<std::set<Text>*>(texts)->insert(reinterpret_cast<const char16_t*>(text));
+BOOL CALLBACK collect(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
     return TRUE;
 }
 
@@ -52,8 +51,17 @@ protected:
                    "[Music]\r\nVOLUME=90\r\nVOLUMEWAV=127\r\nSOUND3D=0\r\n");
         window.create();
         config.Form_Load();
-        window.show();
     }
+
+    // Every window inside the settings window.
+    std::vector<HWND> descendants() const {
+        std::vector<HWND> windows;
+        EnumChildWindows(window.hwnd(), collect, reinterpret_cast<LPARAM>(&windows));
+        return windows;
+    }
+    // The control a window realises: its id is 100 + its position in the
+    // collection.
+    const Control& controlOf(HWND child) { return config.form().at(GetDlgCtrlID(child) - 100); }
 
     TempFolder folder;
     win32::ProfileFunctions profile;
@@ -66,6 +74,29 @@ protected:
     win32::Win32Form window{config.form(), GetModuleHandleW(nullptr),
                             static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))};
 };
+
+// At 96 DPI a control lies at its twips / 15 from the top-left corner of its
+// container's client area.
+TEST_F(ConfigWindowTest, EveryControlIsAWindowAtItsPlaceInItsContainer) {
+    const std::vector<HWND> children = descendants();
+    ASSERT_EQ(children.size(), 42u);
+    for (HWND child : children) {
+        const Control& control = controlOf(child);
+        const HWND parent = GetParent(child);
+        EXPECT_EQ(parent == window.hwnd() ? nullptr : &controlOf(parent), control.container())
+            << control.name();
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+        const TwipsRect& twips = control.definition().rect;
+        EXPECT_EQ(rect.left * 15, twips.left) << control.name();
+        EXPECT_EQ(rect.top * 15, twips.top) << control.name();
+        if (!control.is(ControlKind::Image)) { // its picture gives its size
+            EXPECT_EQ((rect.right - rect.left) * 15, twips.width) << control.name();
+            EXPECT_EQ((rect.bottom - rect.top) * 15, twips.height) << control.name();
+        }
+    }
+}
 
 // Every system shows the designed characters: a Chinese (PRC) one as they
 // are stored, every other one through the Big5 reading and the conversion
@@ -82,7 +113,11 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
         u"游戏音量设置", u"音效音量", u"音乐音量", u"运行游戏", u"保存配置"};
     // clang-format on
     std::set<Text> shown;
-    EnumChildWindows(window.hwnd(), collectText, reinterpret_cast<LPARAM>(&shown));
+    for (HWND child : descendants()) {
+        wchar_t text[64] = {};
+        GetWindowTextW(child, text, 64);
+        shown.insert(reinterpret_cast<const char16_t*>(text));
+    }
     for (const Text& caption : captions) {
         EXPECT_EQ(shown.count(caption), 1u) << utf8(caption);
     }

@@ -32,9 +32,6 @@ class Window:
     def __getitem__(self, key):
         return self.fields[key]
 
-    def get(self, key, default=None):
-        return self.fields.get(key, default)
-
     text = property(lambda self: self.fields["text"])
     cls = property(lambda self: self.fields["class"])
     rect = property(lambda self: tuple(int(v) for v in self.fields["rect"].split(",")))

@@ -19,7 +19,7 @@
 
 #include <windows.h>
 
-#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <cwchar>
 #include <memory>
@@ -68,19 +68,14 @@ std::wstring classOf(HWND window) {
 std::wstring comctl32Of(HWND window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    const std::unique_ptr<void, decltype(&CloseHandle)> process(
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId), &CloseHandle);
-    HMODULE modules[512];
-    DWORD needed = 0;
-    if (!process || !EnumProcessModules(process.get(), modules, sizeof modules, &needed)) {
-        return {};
-    }
-    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
-        wchar_t path[MAX_PATH] = {};
-        GetModuleFileNameExW(process.get(), modules[i], path, MAX_PATH);
-        const wchar_t* slash = std::wcsrchr(path, L'\\');
-        if (_wcsicmp(slash != nullptr ? slash + 1 : path, L"comctl32.dll") == 0) {
-            return path;
+    const std::unique_ptr<void, decltype(&CloseHandle)> modules(
+        CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, processId), &CloseHandle);
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof module;
+    for (BOOL more = Module32FirstW(modules.get(), &module); more;
+         more = Module32NextW(modules.get(), &module)) {
+        if (_wcsicmp(module.szModule, L"comctl32.dll") == 0) {
+            return module.szExePath;
         }
     }
     return {};
