@@ -154,10 +154,6 @@ class GameFolder:
     def running(self):
         return self.process.poll() is None
 
-    def settings_bytes(self):
-        with open(self.ini, "rb") as f:
-            return f.read()
-
     def close(self):
         if self.process is not None and self.running():
             self.process.kill()

@@ -84,12 +84,8 @@ TEST_F(GbBig5Test, FailingMapperLeavesNulCharacters) {
     }
 }
 
-class ConvertFormTest : public GbBig5Test {
-protected:
+TEST_F(GbBig5Test, Big5SystemConvertsCaptionsAndTooltipsOfTheirKindsOnly) {
     Form form{kConfigWindowDefinition, codec, kCodePageBig5};
-};
-
-TEST_F(ConvertFormTest, Big5SystemConvertsCaptionsAndTooltipsOfTheirKindsOnly) {
     form.control("txtwidth").setText(u"炵苀");
     form.control("Check1").setToolTipText(u"炵苀");
     form.control("Label3").setToolTipText(u"炵苀");

@@ -28,14 +28,6 @@ private:
     Text directory_;
 };
 
-// The shell around the window, which these tests never reach.
-class NoShell final : public Dialogs, public ProgramLauncher, public ProcessControl {
-public:
-    void message(const Text&, const Text&) const override { ADD_FAILURE() << "message"; }
-    std::intptr_t open(const Text&, const Text&) const override { return 0; }
-    void end(unsigned) const override { ADD_FAILURE() << "end"; }
-};
-
 BOOL CALLBACK collect(HWND window, LPARAM windows) {
     reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
     return TRUE;
@@ -68,9 +60,11 @@ protected:
     win32::CodePageConverter codec;
     win32::LocaleScriptMapper mapper;
     GameFolder system{folder.path()};
-    NoShell shell;
+    win32::MessageBoxes dialogs;
+    win32::ShellLauncher launcher;
+    win32::ProcessExit process;
     Dovmirant_Config config{
-        ConfigWindowServices{profile, codec, mapper, system, shell, shell, shell}};
+        ConfigWindowServices{profile, codec, mapper, system, dialogs, launcher, process}};
     win32::Win32Form window{config.form(), GetModuleHandleW(nullptr),
                             static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))};
 };

@@ -59,12 +59,6 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
-std::wstring classOf(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
-}
-
 std::wstring comctl32Of(HWND window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
@@ -89,7 +83,9 @@ std::wstring line(HWND window, int depth) {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
-    const std::wstring cls = classOf(window);
+    wchar_t className[256] = {};
+    GetClassNameW(window, className, 256);
+    const std::wstring cls = className;
     const auto number = [](long long value) {
         return std::to_wstring(value);
     };
