@@ -1,6 +1,8 @@
 # The Win32 layer and the program itself.
 add_library(lurn_win32 STATIC
     app/win32/win32_ports.cpp
+    app/win32/dpi.cpp
+    app/win32/picture.cpp
     app/win32/win32_form.cpp
     app/win32/top_level.cpp
     app/win32/mod_xp.cpp

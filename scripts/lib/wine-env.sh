@@ -50,6 +50,23 @@ wine_prefix_init() {
 wine_server_start() {
     "$LURN_WINESERVER" -p >/dev/null 2>&1 </dev/null
     "$LURN_WINE" wineboot >/dev/null 2>&1 </dev/null || true
+    wine_dpi 96
+}
+
+# The display DPI that programs started from now on see. 96 is the prefix's
+# own, which every test expects; a run killed while it measured another DPI
+# may have left its value behind, so starting the server puts it back. The
+# first program that Wine starts at another DPI rewrites Wine's font settings
+# and draws its text with fallback fonts: a throwaway one takes that turn.
+wine_dpi() {
+    if [ "$1" = 96 ]; then
+        "$LURN_WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f \
+            >/dev/null 2>&1 </dev/null || true
+    else
+        "$LURN_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+            >/dev/null 2>&1 </dev/null
+    fi
+    "$LURN_WINE" cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
 # Brings up the Wine desktop with standard handles on /dev/null, for the
@@ -63,7 +80,8 @@ wine_server_stop() {
     "$LURN_WINESERVER" -w >/dev/null 2>&1 || true
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY.
+# Starts Xvfb on a free display number, of 1024 x 768 or the size given,
+# and exports DISPLAY.
 XVFB_PID=""
 xvfb_start() {
     n=91
@@ -71,7 +89,7 @@ xvfb_start() {
         n=$((n + 1))
     done
     # Keys held down by the tests do not repeat for 10 s.
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ardelay 10000 >/dev/null 2>&1 </dev/null &
+    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp -ardelay 10000 >/dev/null 2>&1 </dev/null &
     XVFB_PID=$!
     export DISPLAY=":$n"
     i=0

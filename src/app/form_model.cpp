@@ -157,7 +157,7 @@ void Control::timerElapsed() {
 }
 
 Form::Form(const FormDefinition& definition, const TextCodec& codec, unsigned codePage)
-    : definition_(definition), caption_(asciiText(definition.caption)) {
+    : definition_(definition), caption_(asciiText(definition.caption)), codePage_(codePage) {
     controls_.reserve(definition.controls.size());
     for (const ControlDefinition& control : definition.controls) {
         Control* container = nullptr;

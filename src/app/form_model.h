@@ -101,6 +101,8 @@ public:
 
     const FormDefinition& definition() const { return definition_; }
     const Text& caption() const { return caption_; }
+    // The code page the captions were decoded with.
+    unsigned codePage() const { return codePage_; }
 
     std::size_t count() const { return controls_.size(); }
     Control& at(std::size_t position) { return *controls_.at(position); }
@@ -125,6 +127,7 @@ private:
 
     const FormDefinition& definition_;
     Text caption_;
+    unsigned codePage_;
     std::vector<std::unique_ptr<Control>> controls_;
     FormView* view_ = nullptr;
 };

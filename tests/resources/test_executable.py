@@ -66,6 +66,19 @@ class ExecutableTest(unittest.TestCase):
             "type": "win32", "name": "Microsoft.Windows.Common-Controls", "version": "6.0.0.0",
             "processorArchitecture": architecture, "publicKeyToken": "6595b64144ccf1df",
             "language": "*"}])
+        # Per-monitor DPI aware, written for Windows 7 to 11; no code page of its own.
+        settings = root.find("{urn:schemas-microsoft-com:asm.v3}application/"
+                             "{urn:schemas-microsoft-com:asm.v3}windowsSettings")
+        self.assertEqual(settings.findtext(
+            "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness"),
+            "PerMonitorV2, PerMonitor")
+        self.assertEqual(settings.findtext(
+            "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware"), "true/pm")
+        self.assertFalse([e for e in root.iter() if e.tag.endswith("}activeCodePage")])
+        systems = root.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")
+        self.assertEqual({e.get("Id") for e in systems}, {
+            "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+            "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
 
     def test_version_block(self):
         self.resource(RT_VERSION, 1)

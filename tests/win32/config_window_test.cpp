@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -65,30 +66,19 @@ protected:
     win32::ProcessExit process;
     Dovmirant_Config config{
         ConfigWindowServices{profile, codec, mapper, system, dialogs, launcher, process}};
-    win32::Win32Form window{config.form(), GetModuleHandleW(nullptr),
-                            static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))};
+    win32::Win32Form window{config.form(), GetModuleHandleW(nullptr)};
 };
 
-// At 96 DPI a control lies at its twips / 15 from the top-left corner of its
-// container's client area.
-TEST_F(ConfigWindowTest, EveryControlIsAWindowAtItsPlaceInItsContainer) {
+// Each control is a window of its own in its container's window (where in
+// it, at each DPI, is the DPI test's business).
+TEST_F(ConfigWindowTest, EveryControlIsAWindowInItsContainer) {
     const std::vector<HWND> children = descendants();
     ASSERT_EQ(children.size(), 42u);
     for (HWND child : children) {
-        const Control& control = controlOf(child);
         const HWND parent = GetParent(child);
-        EXPECT_EQ(parent == window.hwnd() ? nullptr : &controlOf(parent), control.container())
-            << control.name();
-        RECT rect{};
-        GetWindowRect(child, &rect);
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-        const TwipsRect& twips = control.definition().rect;
-        EXPECT_EQ(rect.left * 15, twips.left) << control.name();
-        EXPECT_EQ(rect.top * 15, twips.top) << control.name();
-        if (!control.is(ControlKind::Image)) { // its picture gives its size
-            EXPECT_EQ((rect.right - rect.left) * 15, twips.width) << control.name();
-            EXPECT_EQ((rect.bottom - rect.top) * 15, twips.height) << control.name();
-        }
+        EXPECT_EQ(parent == window.hwnd() ? nullptr : &controlOf(parent),
+                  controlOf(child).container())
+            << controlOf(child).name();
     }
 }
 
@@ -106,14 +96,22 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
         u"硬件加速", u"平滑显示", u"窗口大小", u"显示模式", u"界面文字显示",
         u"游戏音量设置", u"音效音量", u"音乐音量", u"运行游戏", u"保存配置"};
     // clang-format on
-    std::set<Text> shown;
+    // ... and draws them in a font that has their glyphs, not as boxes.
+    std::map<Text, HWND> shown;
     for (HWND child : descendants()) {
         wchar_t text[64] = {};
         GetWindowTextW(child, text, 64);
-        shown.insert(reinterpret_cast<const char16_t*>(text));
+        shown[reinterpret_cast<const char16_t*>(text)] = child;
     }
+    const win32::ScreenDc screen;
     for (const Text& caption : captions) {
-        EXPECT_EQ(shown.count(caption), 1u) << utf8(caption);
+        ASSERT_EQ(shown.count(caption), 1u) << utf8(caption);
+        const win32::Selection font(screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(
+                                                      shown[caption], WM_GETFONT, 0, 0)));
+        std::vector<WORD> glyphs(caption.size());
+        GetGlyphIndicesW(screen.get(), win32::wide(caption), static_cast<int>(glyphs.size()),
+                         glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+        EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), 0xFFFF), 0) << utf8(caption);
     }
 }
 

@@ -7,37 +7,14 @@
 
 namespace lurn::win32 {
 
-namespace {
-
-// The system's message font, shared by every control of both windows. The
-// captions are Chinese on every system: where the system's own code page is
-// not the window code page, its font may lack their script and draw them as
-// boxes, so the font is asked for the window code page's character set.
-HFONT createMessageFont(unsigned windowCodePage) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        return nullptr;
-    }
-    if (GetACP() != windowCodePage) {
-        metrics.lfMessageFont.lfCharSet =
-            windowCodePage == kCodePageGbk ? GB2312_CHARSET : CHINESEBIG5_CHARSET;
-    }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
-} // namespace
-
-Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance,
-                                        HFONT font)
-    : behaviour(services), window(behaviour.form(), instance, font) {}
+Application::ConfigWindow::ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance)
+    : behaviour(services), window(behaviour.form(), instance) {}
 
 Application::Application(HINSTANCE instance, StartupObserver* observer)
     : instance_(instance), observer_(observer),
-      windowCodePage_(gb_big5_api::windowCodePage(system_.defaultLanguage())),
-      font_(createMessageFont(windowCodePage_)),
-      splashForm_(kSplashDefinition, codec_, windowCodePage_),
-      splashWindow_(splashForm_, instance, font_.get()) {
+      splashForm_(kSplashDefinition, codec_,
+                  gb_big5_api::windowCodePage(system_.defaultLanguage())),
+      splashWindow_(splashForm_, instance) {
     splashForm_.control("Timer1").onTick = [this] {
         Timer1_Timer();
     };
@@ -95,7 +72,7 @@ void Application::showConfigWindow() {
     if (!config_) {
         const ConfigWindowServices services{profile_, codec_,    mapper_, system_,
                                             dialogs_, launcher_, process_};
-        config_ = std::make_unique<ConfigWindow>(services, instance_, font_.get());
+        config_ = std::make_unique<ConfigWindow>(services, instance_);
         config_->window.create();
         dialogs_.setOwner(config_->window.hwnd());
         config_->window.onCloseRequest = [this] {

@@ -6,7 +6,6 @@
 // or an untrapped error ends it.
 
 #include "app/form_model.h"
-#include "app/win32/handles.h"
 #include "app/win32/win32_form.h"
 #include "app/win32/win32_ports.h"
 #include "config_window/dovmirant_config.h"
@@ -36,7 +35,7 @@ public:
 
 private:
     struct ConfigWindow {
-        ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance, HFONT font);
+        ConfigWindow(const ConfigWindowServices& services, HINSTANCE instance);
         Dovmirant_Config behaviour;
         Win32Form window;
     };
@@ -55,8 +54,6 @@ private:
     MessageBoxes dialogs_;
     ShellLauncher launcher_;
     ProcessExit process_;
-    unsigned windowCodePage_;
-    Font font_;
     Form splashForm_;
     Win32Form splashWindow_;
     bool splashUnloaded_ = false;

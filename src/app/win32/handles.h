@@ -48,6 +48,7 @@ using Font = Owned<HFONT, deleteGdi<HFONT>>;
 using Bitmap = Owned<HBITMAP, deleteGdi<HBITMAP>>;
 using Window = Owned<HWND, DestroyWindow>;
 using Library = Owned<HMODULE, FreeLibrary>;
+using MemoryDc = Owned<HDC, DeleteDC>;
 
 // A screen device context for the length of a scope.
 class ScreenDc {
@@ -64,6 +65,19 @@ public:
 
 private:
     HDC dc_;
+};
+
+// A GDI object selected into a device context for the length of a scope.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+    ~Selection() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
 };
 
 // Wide text of the core as the API's wide strings (both UTF-16 on Windows).

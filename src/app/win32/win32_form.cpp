@@ -1,8 +1,11 @@
 #include "app/win32/win32_form.h"
 
+#include "app/win32/dpi.h"
+#include "app/win32/picture.h"
 #include "app/win32/top_level.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lurn::win32 {
 
@@ -127,14 +130,8 @@ std::int16_t shiftState() {
 
 } // namespace
 
-Win32Form::Win32Form(Form& form, HINSTANCE instance, HFONT font)
-    : form_(form), instance_(instance), font_(font) {
-    ScreenDc screen;
-    dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    if (dpi_ <= 0) {
-        dpi_ = 96;
-    }
-}
+Win32Form::Win32Form(Form& form, HINSTANCE instance)
+    : form_(form), instance_(instance), dpi_(kStandardDpi) {}
 
 Win32Form::~Win32Form() {
     form_.setView(nullptr);
@@ -168,10 +165,13 @@ int Win32Form::toPixels(int twips) const {
 
 void Win32Form::create() {
     registerClasses(instance_);
+    dpi_ = primaryMonitorDpi();
+    font_ = messageFont(dpi_, form_.codePage());
     const FormDefinition& definition = form_.definition();
     const WindowStyle style = topLevelStyle(definition);
-    RECT frame{0, 0, toPixels(definition.clientWidth), toPixels(definition.clientHeight)};
-    AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
+    const RECT frame =
+        windowRectForClient(toPixels(definition.clientWidth), toPixels(definition.clientHeight),
+                            style.style, style.exStyle, dpi_);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -225,7 +225,7 @@ void Win32Form::createControl(std::size_t position) {
         throw RuntimeError{7, u"The control " + asciiText(definition.name) + u" cannot be created"};
     }
     children_.at(position) = child;
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     switch (control.kind()) {
     case ControlKind::TextBox:
         SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
@@ -245,14 +245,7 @@ void Win32Form::createControl(std::size_t position) {
         break;
     }
     case ControlKind::Image:
-        if (definition.picture != 0) {
-            if (!picture_) {
-                picture_.reset(static_cast<HBITMAP>(LoadImageW(
-                    instance_, MAKEINTRESOURCEW(definition.picture), IMAGE_BITMAP, 0, 0, 0)));
-            }
-            SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP,
-                         reinterpret_cast<LPARAM>(picture_.get()));
-        }
+        showPicture(child, definition.picture);
         break;
     default:
         break;
@@ -260,6 +253,60 @@ void Win32Form::createControl(std::size_t position) {
     if (!control.enabled()) {
         EnableWindow(child, FALSE);
     }
+}
+
+// The control takes the size of its picture. The picture's pixels are at the
+// standard DPI, so that its own size is 15 twips a pixel; at any other DPI the
+// control shows a copy scaled to that size, made once for all the images.
+void Win32Form::showPicture(HWND image, int resource) {
+    if (resource == 0) {
+        return;
+    }
+    if (!picture_) {
+        picture_.reset(static_cast<HBITMAP>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, 0)));
+    }
+    const SIZE own = bitmapSize(picture_.get());
+    const SIZE scaled{MulDiv(own.cx, dpi_, kStandardDpi), MulDiv(own.cy, dpi_, kStandardDpi)};
+    HBITMAP shown = picture_.get();
+    if (scaled.cx != own.cx || scaled.cy != own.cy) {
+        if (!scaledPicture_) {
+            scaledPicture_ = stretchedBitmap(picture_.get(), scaled);
+        }
+        if (scaledPicture_) {
+            shown = scaledPicture_.get();
+        }
+    }
+    SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
+}
+
+// On a monitor of another DPI: the window takes the rectangle the system
+// suggests, and every control its twips at the new DPI, the new font and
+// picture. The controls are moved, not made again, so they keep their
+// values, texts, focus and enabled states, and nothing of this reaches the
+// model as the user's doing.
+void Win32Form::onDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    const Font previousFont = std::exchange(font_, messageFont(dpi, form_.codePage()));
+    // Shown until every image has the new one.
+    const Bitmap previousPicture = std::move(scaledPicture_);
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (std::size_t position = 0; position < form_.count(); ++position) {
+        const HWND child = children_[position];
+        if (child == nullptr) {
+            continue;
+        }
+        const ControlDefinition& definition = form_.at(position).definition();
+        SetWindowPos(child, nullptr, toPixels(definition.rect.left), toPixels(definition.rect.top),
+                     toPixels(definition.rect.width), toPixels(definition.rect.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        if (definition.kind == ControlKind::Image) {
+            showPicture(child, definition.picture);
+        }
+    }
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::show() {
@@ -505,7 +552,7 @@ void Win32Form::paintFrame(HWND frame) {
     HDC dc = BeginPaint(frame, &paint);
     RECT client;
     GetClientRect(frame, &client);
-    const HGDIOBJ oldFont = SelectObject(dc, font_);
+    const HGDIOBJ oldFont = SelectObject(dc, font_.get());
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT border = client;
@@ -583,6 +630,11 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         }
         break;
+    case WM_DPICHANGED:
+        if (lParam != 0) {
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        }
+        return 0;
     case WM_CLOSE:
         if (onCloseRequest) {
             onCloseRequest();
@@ -608,6 +660,9 @@ LRESULT Win32Form::containerMessage(HWND window, UINT message, WPARAM wParam, LP
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSCROLLBAR:
         return SendMessageW(hwnd(), message, wParam, lParam);
+    case WM_GETFONT:
+        // A frame draws its caption in the window's font, and says so.
+        return reinterpret_cast<LRESULT>(font_.get());
     case WM_PAINT: {
         const std::size_t position = positionOf(window);
         if (position != kNoPosition && form_.at(position).is(ControlKind::Frame)) {

@@ -3,7 +3,8 @@
 // windows built from the form's definition, kept in step with the model in
 // both directions. Program changes reach the windows through FormView; user
 // input reaches the model through its user operations. Neither direction
-// echoes back as an event.
+// echoes back as an event. Twips become pixels at the DPI of the window's
+// monitor; on a monitor of another DPI the window is laid out again.
 
 #include "app/form_model.h"
 #include "app/win32/handles.h"
@@ -17,12 +18,13 @@ namespace lurn::win32 {
 
 class Win32Form final : public FormView {
 public:
-    Win32Form(Form& form, HINSTANCE instance, HFONT font);
+    Win32Form(Form& form, HINSTANCE instance);
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
     ~Win32Form() override;
 
-    // Creates the window and its controls, centred on the screen and hidden.
+    // Creates the window and its controls, centred on the screen and hidden,
+    // laid out at the DPI of the screen's monitor.
     void create();
     // Makes the window visible and puts the focus on the first control in
     // tab order.
@@ -52,8 +54,10 @@ private:
     void onCommand(HWND child, WORD notification);
     void onHorizontalScroll(HWND bar, WORD request, WORD position);
     void paintFrame(HWND frame);
+    void onDpiChanged(int dpi, const RECT& suggested);
 
     void createControl(std::size_t position);
+    void showPicture(HWND image, int resource);
     int toPixels(int twips) const;
     std::size_t positionOf(HWND child) const;
     std::size_t positionOf(const Control& control) const;
@@ -64,11 +68,12 @@ private:
 
     Form& form_;
     HINSTANCE instance_;
-    HFONT font_;
     int dpi_;
+    Font font_; // the message font at dpi_, shared by every control
     Window window_;
     std::vector<HWND> children_; // by collection position; destroyed with the window
-    Bitmap picture_;
+    Bitmap picture_;             // the images' picture, as stored
+    Bitmap scaledPicture_;       // the picture at dpi_, unless that is its own size
     HWND lastFocus_ = nullptr;
 };
 

@@ -1,0 +1,103 @@
+#include "app/win32/dpi.h"
+
+#include <cstdint>
+
+namespace lurn::win32 {
+
+namespace {
+
+// MDT_EFFECTIVE_DPI: the scale the user chose for the monitor.
+constexpr int kEffectiveDpi = 0;
+
+struct DpiFunctions {
+    using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    using AdjustWindowRectExForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    using SystemParametersInfoForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+
+    Library shcore;
+    GetDpiForMonitor getDpiForMonitor = nullptr;                     // Windows 8.1
+    AdjustWindowRectExForDpi adjustWindowRectExForDpi = nullptr;     // Windows 10 1607
+    SystemParametersInfoForDpi systemParametersInfoForDpi = nullptr; // Windows 10 1607
+};
+
+template <typename Function> Function lookUp(HMODULE module, const char* name) {
+    if (module == nullptr) {
+        return nullptr;
+    }
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// Looked up once, on first use. shcore.dll comes from the system folder
+// only and stays loaded while the process runs.
+const DpiFunctions& dpiFunctions() {
+    static const DpiFunctions functions = [] {
+        DpiFunctions found;
+        found.shcore.reset(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        found.getDpiForMonitor =
+            lookUp<DpiFunctions::GetDpiForMonitor>(found.shcore.get(), "GetDpiForMonitor");
+        const HMODULE user = GetModuleHandleW(L"user32.dll");
+        found.adjustWindowRectExForDpi =
+            lookUp<DpiFunctions::AdjustWindowRectExForDpi>(user, "AdjustWindowRectExForDpi");
+        found.systemParametersInfoForDpi =
+            lookUp<DpiFunctions::SystemParametersInfoForDpi>(user, "SystemParametersInfoForDpi");
+        return found;
+    }();
+    return functions;
+}
+
+// The DPI that the system's metrics are given for: the screen's.
+int systemDpi() {
+    const ScreenDc screen;
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return dpi > 0 ? dpi : kStandardDpi;
+}
+
+} // namespace
+
+int primaryMonitorDpi() {
+    const DpiFunctions& functions = dpiFunctions();
+    if (functions.getDpiForMonitor != nullptr) {
+        const HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+        UINT x = 0;
+        UINT y = 0;
+        if (SUCCEEDED(functions.getDpiForMonitor(primary, kEffectiveDpi, &x, &y)) && y > 0) {
+            return static_cast<int>(y);
+        }
+    }
+    return systemDpi();
+}
+
+RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int dpi) {
+    RECT rect{0, 0, width, height};
+    const DpiFunctions& functions = dpiFunctions();
+    if (functions.adjustWindowRectExForDpi == nullptr ||
+        !functions.adjustWindowRectExForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+        rect = RECT{0, 0, width, height};
+        AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    }
+    return rect;
+}
+
+Font messageFont(int dpi, unsigned captionCodePage) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    const DpiFunctions& functions = dpiFunctions();
+    if (functions.systemParametersInfoForDpi == nullptr ||
+        !functions.systemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                              static_cast<UINT>(dpi))) {
+        if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+            return Font(); // the controls keep the system font
+        }
+        // Given for the system's DPI.
+        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, systemDpi());
+    }
+    CHARSETINFO charset{};
+    if (GetACP() != captionCodePage &&
+        TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<std::uintptr_t>(captionCodePage)),
+                             &charset, TCI_SRCCODEPAGE)) {
+        metrics.lfMessageFont.lfCharSet = static_cast<BYTE>(charset.ciCharset);
+    }
+    return Font(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+} // namespace lurn::win32

@@ -1,0 +1,28 @@
+#pragma once
+// The display's scale as a per-monitor DPI-aware program sees it. The DPI
+// functions of Windows 8.1 and 10 are looked up once at run time; where they
+// are missing (Windows 7), every window is at the system's DPI, the screen's
+// LOGPIXELSY, as for a system-aware program.
+
+#include "app/win32/handles.h"
+
+#include <windows.h>
+
+namespace lurn::win32 {
+
+inline constexpr int kStandardDpi = 96;
+
+// The DPI of the primary monitor, where the windows open centred.
+int primaryMonitorDpi();
+
+// The window rectangle, at the origin, whose client area is `width` x
+// `height` pixels for the style, with the frame measured at `dpi`.
+RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int dpi);
+
+// The system's message font at `dpi`, for captions in `captionCodePage`. The
+// captions are Chinese on every system: where the system's own code page is
+// not theirs, its font may lack their script and draw them as boxes, so the
+// font is asked for their code page's character set instead.
+Font messageFont(int dpi, unsigned captionCodePage);
+
+} // namespace lurn::win32

@@ -1,0 +1,307 @@
+// Both windows at the display DPI given in LURN_TEST_DPI. Wine takes the DPI
+// from the user's LogPixels when a process starts, so the test sets it, runs
+// itself again on a desktop of its own the size of a 1024 x 768 screen at
+// that DPI, and puts the settings back.
+
+#include "app/splash_definition.h"
+#include "app/win32/win32_form.h"
+#include "app/win32/win32_ports.h"
+#include "config_window/config_window_definition.h"
+#include "resources/resource_ids.h"
+#include "support/win32_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace lurn::wintest {
+namespace {
+
+int testDpi() {
+    const char* value = std::getenv("LURN_TEST_DPI");
+    return value != nullptr ? std::atoi(value) : 0;
+}
+
+// Runs a program to its end and gives its exit code.
+int run(std::wstring commandLine, const wchar_t* desktop = nullptr) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = const_cast<wchar_t*>(desktop);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return 2;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 2;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
+// The first program that Wine starts at another DPI rewrites Wine's font
+// settings and draws its text with fallback fonts: a throwaway one takes
+// that turn.
+void settleFonts() {
+    run(L"cmd.exe /c exit");
+}
+
+int runAtDpi(int dpi) {
+    const std::wstring desktop = L"LurnDpi" + std::to_wstring(dpi);
+    const std::wstring size =
+        std::to_wstring(MulDiv(1024, dpi, 96)) + L"x" + std::to_wstring(MulDiv(768, dpi, 96));
+    const wchar_t* const desktops = L"Software\\Wine\\Explorer\\Desktops";
+    const wchar_t* const display = L"Control Panel\\Desktop";
+    RegSetKeyValueW(HKEY_CURRENT_USER, desktops, desktop.c_str(), REG_SZ, size.c_str(),
+                    static_cast<DWORD>(size.size() + 1) * 2);
+    RegSetKeyValueW(HKEY_CURRENT_USER, display, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    settleFonts();
+    SetEnvironmentVariableW(L"LURN_DPI_CHILD", L"1");
+    const int code = run(GetCommandLineW(), desktop.c_str());
+    // Back to the prefix's own settings, which the other tests expect.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, display, L"LogPixels");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, desktops, desktop.c_str());
+    settleFonts();
+    return code;
+}
+
+void paintAll() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+}
+
+// One window of the program, created and shown as the program does.
+struct ShownForm {
+    explicit ShownForm(const FormDefinition& definition) : form(definition, codec, kCodePageGbk) {
+        window.create();
+        window.show();
+        paintAll();
+    }
+    HWND handle(const Control& control) const {
+        int position = 0;
+        while (&form.at(static_cast<std::size_t>(position)) != &control) {
+            ++position;
+        }
+        const HWND parent =
+            control.container() != nullptr ? handle(*control.container()) : window.hwnd();
+        return GetDlgItem(parent, 100 + position);
+    }
+
+    win32::CodePageConverter codec;
+    Form form;
+    win32::Win32Form window{form, GetModuleHandleW(nullptr)};
+};
+
+void expectLaidOutAt(const ShownForm& shown, int dpi) {
+    const auto pixels = [dpi](int twips) {
+        return MulDiv(twips, dpi, 1440);
+    };
+    RECT client{};
+    GetClientRect(shown.window.hwnd(), &client);
+    EXPECT_NEAR(client.right, pixels(shown.form.definition().clientWidth), 1);
+    EXPECT_NEAR(client.bottom, pixels(shown.form.definition().clientHeight), 1);
+    for (std::size_t position = 0; position < shown.form.count(); ++position) {
+        const Control& control = shown.form.at(position);
+        if (control.is(ControlKind::Timer)) {
+            continue;
+        }
+        const HWND handle = shown.handle(control);
+        RECT rect{};
+        GetWindowRect(handle, &rect);
+        MapWindowPoints(HWND_DESKTOP, GetParent(handle), reinterpret_cast<POINT*>(&rect), 2);
+        const TwipsRect& twips = control.definition().rect;
+        const std::string name(control.name());
+        EXPECT_NEAR(rect.left, pixels(twips.left), 1) << name;
+        EXPECT_NEAR(rect.top, pixels(twips.top), 1) << name;
+        EXPECT_NEAR(rect.right - rect.left, pixels(twips.width), 1) << name;
+        EXPECT_NEAR(rect.bottom - rect.top, pixels(twips.height), 1) << name;
+    }
+}
+
+// The mean red, green and blue of 8 x 4 cells over the top 80 of 85 parts of
+// an area, which both windows show whole.
+std::vector<double> cellColours(HDC dc, int width, int height) {
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const win32::Bitmap copy(CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win32::MemoryDc memory(CreateCompatibleDC(dc));
+    const win32::Selection selected(memory.get(), copy.get());
+    BitBlt(memory.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    const auto* pixels = static_cast<const RGBQUAD*>(bits);
+    std::vector<double> means;
+    for (int cell = 0; cell < 32; ++cell) {
+        const RECT area{cell % 8 * width / 8, cell / 8 * height * 20 / 85,
+                        (cell % 8 + 1) * width / 8, (cell / 8 + 1) * height * 20 / 85};
+        double sum[3] = {};
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                const RGBQUAD& pixel = pixels[y * width + x];
+                sum[0] += pixel.rgbRed;
+                sum[1] += pixel.rgbGreen;
+                sum[2] += pixel.rgbBlue;
+            }
+        }
+        const double count = (area.right - area.left) * (area.bottom - area.top);
+        means.insert(means.end(), {sum[0] / count, sum[1] / count, sum[2] / count});
+    }
+    return means;
+}
+
+// Cell by cell, the image shows the picture's colours over the whole box.
+void expectPictureFillsItsBox(const ShownForm& shown, int dpi) {
+    const Control& image = shown.form.control("Image1");
+    const HWND handle = shown.handle(image);
+    const HDC screen = GetDC(handle);
+    const std::vector<double> seen =
+        cellColours(screen, MulDiv(image.definition().rect.width, dpi, 1440),
+                    MulDiv(image.definition().rect.height, dpi, 1440));
+    ReleaseDC(handle, screen);
+    const win32::Bitmap picture(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TITLE), IMAGE_BITMAP, 0, 0, 0)));
+    const win32::MemoryDc pictureDc(CreateCompatibleDC(nullptr));
+    const win32::Selection selected(pictureDc.get(), picture.get());
+    const std::vector<double> expected = cellColours(pictureDc.get(), 359, 85);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(seen[i], expected[i], 16) << "cell " << i / 3 << " colour " << i % 3;
+    }
+}
+
+// Every caption fits its control in the control's font, a message font of
+// about 8 to 10 points at the window's DPI.
+void expectCaptionsFit(const ShownForm& shown, int dpi) {
+    for (std::size_t position = 0; position < shown.form.count(); ++position) {
+        const Control& control = shown.form.at(position);
+        const bool beside = control.is(ControlKind::CheckBox) ||
+                            control.is(ControlKind::OptionButton); // its box takes 16 px at 96
+        if (control.caption().empty() ||
+            !(beside || control.is(ControlKind::Label) || control.is(ControlKind::CommandButton))) {
+            continue;
+        }
+        const HWND handle = shown.handle(control);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
+        LOGFONTW logical{};
+        ASSERT_TRUE(GetObjectW(font, sizeof logical, &logical)) << control.name();
+        EXPECT_NEAR(std::abs(logical.lfHeight) * 72.0 / dpi, 9.0, 1.5) << control.name();
+        const HDC dc = GetDC(handle);
+        const HGDIOBJ previous = SelectObject(dc, font);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, api(control.caption()),
+                              static_cast<int>(control.caption().size()), &extent);
+        SelectObject(dc, previous);
+        ReleaseDC(handle, dc);
+        RECT client{};
+        GetClientRect(handle, &client);
+        EXPECT_LE(extent.cx + (beside ? MulDiv(16, dpi, 96) : 0), client.right) << control.name();
+        EXPECT_LE(extent.cy, client.bottom) << control.name();
+    }
+}
+
+// The settings window as loaded, with the widest number in every value label.
+void load(Form& form) {
+    form.control("HScroll3").setValue(37);
+    form.control("Check2").setValue(2);
+    form.selectOption("Option3", 1);
+    form.control("txtwidth").setText(u"1024");
+    form.control("txtheight").setEnabled(false);
+    for (const char* label : {"Label7", "Label8", "Label9", "Label11", "Label15"}) {
+        form.control(label).setCaption(u"127");
+    }
+}
+
+// What the controls show: text, enabled state, check mark, scroll position.
+std::vector<std::tuple<Text, BOOL, LRESULT, int>> looksOf(const ShownForm& shown) {
+    std::vector<std::tuple<Text, BOOL, LRESULT, int>> looks;
+    for (std::size_t position = 0; position < shown.form.count(); ++position) {
+        const HWND handle = shown.handle(shown.form.at(position));
+        wchar_t text[64] = {};
+        GetWindowTextW(handle, text, 64);
+        looks.emplace_back(reinterpret_cast<const char16_t*>(text), IsWindowEnabled(handle),
+                           SendMessageW(handle, BM_GETCHECK, 0, 0), GetScrollPos(handle, SB_CTL));
+    }
+    return looks;
+}
+
+class DpiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(dpi, 0) << "LURN_TEST_DPI is not set";
+        const HDC screen = GetDC(nullptr);
+        ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi);
+        ReleaseDC(nullptr, screen);
+    }
+    const int dpi = testDpi();
+};
+
+TEST_F(DpiTest, BothWindowsAreTheirTwipsAtTheDisplayDpiWithThePictureFillingItsBox) {
+    for (const FormDefinition* definition : {&kSplashDefinition, &kConfigWindowDefinition}) {
+        SCOPED_TRACE(definition->name);
+        const ShownForm shown(*definition);
+        expectLaidOutAt(shown, dpi);
+        expectPictureFillsItsBox(shown, dpi);
+    }
+}
+
+TEST_F(DpiTest, CaptionsFitTheirControls) {
+    ShownForm shown(kConfigWindowDefinition);
+    load(shown.form);
+    expectCaptionsFit(shown, dpi);
+}
+
+TEST_F(DpiTest, ADpiChangeLaysTheWindowOutAgainAndKeepsWhatItShows) {
+    ShownForm shown(kConfigWindowDefinition);
+    Form& form = shown.form;
+    load(form);
+    const HWND focus = shown.handle(form.control("txtwidth"));
+    SetFocus(focus);
+    ASSERT_EQ(GetFocus(), focus);
+    int events = 0;
+    const auto count = [&events](auto...) {
+        ++events;
+    };
+    for (std::size_t position = 0; position < form.count(); ++position) {
+        form.at(position).onClick = count;
+        form.at(position).onChange = count;
+        form.at(position).onKeyUp = count;
+    }
+    const auto before = looksOf(shown);
+
+    // What the system suggests on a move to a monitor of another DPI.
+    const int otherDpi = dpi == 96 ? 120 : 96;
+    const HWND window = shown.window.hwnd();
+    RECT suggested{0, 0, MulDiv(10575, otherDpi, 1440), MulDiv(4320, otherDpi, 1440)};
+    AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+    OffsetRect(&suggested, 40 - suggested.left, 30 - suggested.top);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(otherDpi, otherDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    paintAll();
+
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    EXPECT_TRUE(EqualRect(&placed, &suggested));
+    expectLaidOutAt(shown, otherDpi);
+    expectPictureFillsItsBox(shown, otherDpi);
+    expectCaptionsFit(shown, otherDpi);
+    EXPECT_TRUE(looksOf(shown) == before);
+    EXPECT_EQ(GetFocus(), focus);
+    EXPECT_EQ(events, 0);
+}
+
+} // namespace
+} // namespace lurn::wintest
+
+int main(int argc, char** argv) {
+    const int dpi = lurn::wintest::testDpi();
+    if (dpi != 0 && GetEnvironmentVariableW(L"LURN_DPI_CHILD", nullptr, 0) == 0) {
+        return lurn::wintest::runAtDpi(dpi);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
