@@ -68,9 +68,6 @@ class StartUp(LauncherTestCase):
         self.assertEqual(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), WS_POPUP)
         self.assertEqual(exstyle & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), WS_EX_TOOLWINDOW)
         self.assertEqual(self.splash.rect, ((1024 - 359) // 2, (768 - 83) // 2, 359, 83))
-        self.assertEqual(self.splash["client"], "359,83")
-        picture = self.splash.find(cls="Static")
-        self.assertEqual(picture.rect, self.splash.rect[:2] + (359, 85), "at its own size")
 
     def test_settings_window_follows_a_second_later_and_the_splash_goes(self):
         # From the splash seen to the settings window seen: the timer's
@@ -88,7 +85,6 @@ class StartUp(LauncherTestCase):
         frame = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX
         self.assertEqual(style & frame, WS_CAPTION | WS_SYSMENU)
         self.assertTrue(exstyle & WS_EX_APPWINDOW)
-        self.assertEqual(self.window["client"], "705,288")
         x, y, w, h = self.window.rect
         self.assertLessEqual(abs((x + w / 2) - 512), 1)
         self.assertLessEqual(abs((y + h / 2) - 384), 1)

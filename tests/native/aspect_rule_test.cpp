@@ -30,16 +30,5 @@ TEST(DerivedHeight, IsFloorOfThreeQuartersOfTheWidth) {
     }
 }
 
-TEST(ReadNumber, ReadsSignFractionExponentAndRadix) {
-    const std::pair<Text, double> cases[] = {
-        {u"12.5", 12.5}, {u"-0.25", -0.25}, {u"2E-2", 0.02}, {u"1.5e+2x", 150},
-        {u"&HFF", 255},  {u"&o17", 15},     {u"&H", 0},      {u"&O9", 0},
-        {u" 4 2 ", 42},  {u".5", 0.5},      {u"-", 0},       {u"1E", 1},
-    };
-    for (const auto& [text, value] : cases) {
-        EXPECT_DOUBLE_EQ(readNumber(text), value) << utf8(text);
-    }
-}
-
 } // namespace
 } // namespace lurn::test

@@ -72,19 +72,6 @@ TEST_F(ProfileFileTest, WriteCreatesTheFileOrAddsTheSectionAsNarrowText) {
     EXPECT_EQ(readBytes(path), "[video]\r\nFULLSCREEN=1\r\n[system]\r\nRESOLUTIONX=1024\r\n");
 }
 
-TEST_F(ProfileFileTest, SaveKeepsOtherSectionsKeysAndComments) {
-    writeBytes(path, ";comment\r\n[set]\r\n; the speeds\r\nsimple=0\r\nWALK_SPEED1 = 7\r\n\r\n"
-                     "[mods]\r\nextra=12\r\n");
-    ASSERT_TRUE(WriteIniString(store, u"set", u"simple", u"1"));
-    ASSERT_TRUE(WriteIniString(store, u"Music", u"VOLUME", u"90"));
-    const std::string bytes = readBytes(path);
-    for (const char* kept : {";comment\r\n", "; the speeds\r\n", "simple=1\r\n", "WALK_SPEED1",
-                             "[mods]\r\nextra=12\r\n", "[Music]\r\nVOLUME=90\r\n"}) {
-        EXPECT_NE(bytes.find(kept), std::string::npos) << kept << " not in:\n" << bytes;
-    }
-    EXPECT_EQ(bytes.find("simple=0"), std::string::npos) << bytes;
-}
-
 TEST_F(ProfileFileTest, WriteWhereADirectoryStandsReturnsFalseAndRaisesNothing) {
     ASSERT_TRUE(CreateDirectoryW(api(path), nullptr));
     bool written = true;

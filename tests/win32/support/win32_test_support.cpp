@@ -2,17 +2,11 @@
 
 #include <shellapi.h>
 
-#include <cstdlib>
 #include <memory>
 #include <random>
 #include <stdexcept>
 
 namespace lurn::wintest {
-
-std::uint16_t expectedLanguage() {
-    const char* value = std::getenv("LURN_EXPECTED_LANGUAGE");
-    return value != nullptr ? static_cast<std::uint16_t>(std::atoi(value)) : 0;
-}
 
 // A random name, and another while one is taken: a run ended by a timeout
 // leaves its folders behind, and Wine gives out process ids again.

@@ -1,6 +1,6 @@
 #pragma once
-// What the Windows tests share: the language a test process was started
-// for, and temporary folders and files on the real file system.
+// What the Windows tests share: temporary folders and files on the real
+// file system.
 
 #include "app/text.h"
 
@@ -11,10 +11,6 @@
 #include <string_view>
 
 namespace lurn::wintest {
-
-// The default language the test was registered for (LURN_EXPECTED_LANGUAGE),
-// or 0 when the variable is missing.
-std::uint16_t expectedLanguage();
 
 // A new folder of a name no other test uses, under the user's temporary
 // directory, removed with all its contents at the end of the scope. `leaf`
