@@ -72,7 +72,7 @@ wine_dpi() {
 # Brings up the Wine desktop with standard handles on /dev/null, for the
 # same reason, by running the inspector once (any program that uses windows).
 wine_desktop_start() {
-    "$LURN_WINE" "$1" --all >/dev/null 2>&1 </dev/null || true
+    "$LURN_WINE" "$1" --title lurn_config >/dev/null 2>&1 </dev/null || true
 }
 
 wine_server_stop() {

@@ -1,11 +1,12 @@
-"""Drives the real lurn_config.exe in a temporary game folder under Wine and
-Xvfb: starts it, waits for its windows, reads them with the project's window
-inspector, and sends real mouse and keyboard input with xdotool.
+# Drives the real lurn_config.exe in a temporary game folder under Wine and
+# Xvfb: starts it from another folder, as a shortcut does, reads its windows
+# with the project's window inspector and sends real mouse and keyboard input
+# with xdotool.
+#
+# Environment (set by scripts/test): DISPLAY, WINEPREFIX, LURN_WINE (the Wine
+# loader), LURN_BUILD_DIR (the build holding lurn_config.exe and tools/).
 
-Environment (set by scripts/test): DISPLAY, WINEPREFIX, LURN_WINE (the Wine
-loader), LURN_BUILD_DIR (the build holding lurn_config.exe and tools/).
-"""
-
+import configparser
 import os
 import shutil
 import subprocess
@@ -15,115 +16,92 @@ import time
 import unittest
 
 BUILD_DIR = os.environ.get("LURN_BUILD_DIR", "")
-TOOLS = os.path.join(BUILD_DIR, "tools")
-os.environ.setdefault("LURN_TOOLS_DIR", TOOLS)
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools",
+os.environ.setdefault("LURN_TOOLS_DIR", os.path.join(BUILD_DIR, "tools"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools",
                                 "inspector"))
-import inspector_client  # noqa: E402
-from inspector_client import Inspector  # noqa: E402,F401
+from inspector_client import (STANDIN_GAME, WINE, Inspector, inspect, wait_until,  # noqa: E402,F401
+                              xdotool)
 
-WINE = inspector_client.WINE
 EXE = os.path.join(BUILD_DIR, "lurn_config.exe")
-STANDIN_GAME = inspector_client.STANDIN_GAME
-HOLD_FILE = os.path.join(TOOLS, "hold_file.exe")
+TITLE = "lurn_config"
+FORM_CLASS = "LurnForm"  # the program's own windows
+DIALOG_CLASS = "#32770"  # message boxes
 
-SAMPLE_SETTINGS = {
-    ("set", "simple"): "1",
-    ("video", "FULLSCREEN"): "0",
-    ("system", "SMOOTH"): "1",
-    ("system", "GLHR"): "0",
-    ("system", "RESOLUTIONX"): "800",
-    ("system", "RESOLUTIONY"): "600",
-    ("Music", "VOLUME"): "100",
-    ("Music", "VOLUMEWAV"): "90",
-    ("Music", "SOUND3D"): "0",
-    ("set", "WALK_SPEED1"): "30",
-    ("set", "WALK_SPEED2"): "40",
-    ("set", "BATTLE_SPEED"): "60",
+SAMPLE = {
+    ("set", "simple"): "1", ("video", "FULLSCREEN"): "0", ("system", "SMOOTH"): "1",
+    ("system", "GLHR"): "2", ("system", "RESOLUTIONX"): "800", ("system", "RESOLUTIONY"): "600",
+    ("Music", "VOLUME"): "100", ("Music", "VOLUMEWAV"): "0", ("Music", "SOUND3D"): "0",
+    ("set", "WALK_SPEED1"): "30", ("set", "WALK_SPEED2"): "1", ("set", "BATTLE_SPEED"): "60",
 }
 
 
-def settings_text(values):
-    """The text of a settings file with these (section, key): value pairs."""
-    sections = {}
-    for (section, key), value in values.items():
-        sections.setdefault(section, []).append(f"{key}={value}")
-    return "".join(f"[{s}]\r\n" + "".join(l + "\r\n" for l in lines)
-                   for s, lines in sections.items())
-
-
+# (section, key) -> value of a settings file.
 def read_settings(path):
-    """(section, key) -> value of a settings file, names as written."""
-    values = {}
-    section = None
-    with open(path, encoding="latin-1") as f:
-        for line in f:
-            line = line.strip()
-            if line.startswith("[") and line.endswith("]"):
-                section = line[1:-1]
-            elif "=" in line and section is not None:
-                key, value = line.split("=", 1)
-                values[(section, key.strip())] = value.strip()
-    return values
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.optionxform = str
+    parser.read(path, encoding="latin-1")
+    return {(s, k): v for s in parser.sections() for k, v in parser[s].items()}
 
 
-def inspect(*args):
-    """(exit code, top-level windows) of one inspector run."""
-    code, roots, _ = inspector_client.inspect(*args, timeout=60)
-    return code, roots
+def windows_titled(title, cls):
+    return [w for w in inspect("--title", title, timeout=60)[1] if w.cls == cls]
 
 
-CONFIG_CLASS = "LurnForm"      # the program's own windows
-DIALOG_CLASS = "#32770"        # message boxes
-
-
-def windows_titled(title, cls=None):
-    code, roots = inspect("--title", title)
-    if code != 0:
-        return []
-    return [w for w in roots if w.get("text") == title and (cls is None or w.cls == cls)]
-
-
-def wait_for_window(title, cls=None, timeout=20.0):
+def wait_for_window(title, cls, timeout=20.0):
     deadline = time.monotonic() + timeout
-    while True:
-        left = max(0.1, deadline - time.monotonic())
-        code, _ = inspect("--wait-title", title, "--timeout", str(int(left * 1000)))
-        if code == 0:
-            roots = windows_titled(title, cls)
-            if roots:
-                return roots[0]
-        if time.monotonic() > deadline:
-            raise AssertionError(f"no window titled {title!r} ({cls}) within {timeout} s")
+    while time.monotonic() < deadline:
+        left = str(int(max(0.1, deadline - time.monotonic()) * 1000))
+        found = [w for w in inspect("--wait-title", title, "--timeout", left, timeout=60)[1]
+                 if w.cls == cls]
+        if found:
+            return found[0]
         time.sleep(0.1)
+    raise AssertionError(f"no window titled {title!r} ({cls}) within {timeout} s")
 
 
+# The settings window as it is now, or None.
 def config_window():
-    """The configuration window as it is now, or None."""
-    roots = windows_titled("lurn_config", CONFIG_CLASS)
-    return roots[0] if roots else None
+    found = windows_titled(TITLE, FORM_CLASS)
+    return found[0] if found else None
 
 
-def wait_until(predicate, timeout=10.0, interval=0.1):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            return value
-        time.sleep(interval)
+# The controls on the row of the label `caption`, in its container,
+# from left to right: the label first.
+def row(window, caption):
+    label = window.find(cls="Static", text=caption)
+    _, top, _, height = label.rect
+    return sorted((w for w in label.parent.children if top <= w.centre[1] < top + height),
+                  key=lambda w: w.rect[0])
+
+
+# A control by what the window shows: its caption; "width" and "height"
+# for the size boxes; "<label> bar" and "<label> value" for the scroll bar
+# beside a label and the value shown right of the bar.
+def named(window, name):
+    if name in ("width", "height"):
+        return row(window, "窗口大小")[1 if name == "width" else 3]
+    caption, _, part = name.rpartition(" ")
+    if part in ("bar", "value"):
+        return row(window, caption)[1 if part == "bar" else 2]
+    found = window.find(text=name)
+    if found is None:
+        raise AssertionError(f"no control {name!r}")
+    return found
+
+
+# The named control of the settings window as it is now.
+def shown(name):
+    return named(config_window(), name)
+
+
+def focused(window):
+    return next((w for w in window.descendants() if w["focus"] == "1"), None)
 
 
 def screen_pixels(x, y, width, height):
-    """The screen's pixels in a rectangle, as (r, g, b) tuples row by row."""
     raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
                           "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
     return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
 
 
 def click(x, y):
@@ -131,8 +109,8 @@ def click(x, y):
     time.sleep(0.15)
 
 
-def click_window(window):
-    click(*window.centre)
+def click_on(name):
+    click(*shown(name).centre)
 
 
 def keys(*names):
@@ -140,113 +118,76 @@ def keys(*names):
     time.sleep(0.2)
 
 
-def type_text(text):
-    xdotool("type", "--delay", "60", text)
-    time.sleep(0.2)
+# Screen point of a horizontal scroll bar's arrow button.
+def arrow(bar, right=True):
+    x, y, w, h = bar.rect
+    return (x + w - h // 2 if right else x + h // 2), y + h // 2
 
 
+# A temporary game folder holding the launcher, optionally a settings
+# file and the stand-in game.
 class GameFolder:
-    """A temporary game folder holding the launcher and, optionally, a
-    settings file and the stand-in game."""
 
-    def __init__(self, settings=SAMPLE_SETTINGS, game=False, raw_settings=None):
+    def __init__(self, settings=SAMPLE, game=False):
         self.path = tempfile.mkdtemp(prefix="lurn-e2e-")
-        shutil.copy(EXE, os.path.join(self.path, "lurn_config.exe"))
+        self.elsewhere = tempfile.mkdtemp(prefix="lurn-e2e-cwd-")
+        shutil.copy(EXE, self.path)
         if game:
-            shutil.copy(STANDIN_GAME, os.path.join(self.path, "qeb_lurn.exe"))
+            shutil.copy(STANDIN_GAME, self.path)
         self.ini = os.path.join(self.path, "qebmod.ini")
-        if raw_settings is not None:
-            with open(self.ini, "wb") as f:
-                f.write(raw_settings)
-        elif settings is not None:
-            with open(self.ini, "wb") as f:
-                f.write(settings_text(settings).encode("ascii"))
+        if settings is not None:
+            with open(self.ini, "w", encoding="ascii", newline="") as f:
+                for section in dict.fromkeys(s for s, _ in settings):
+                    f.write(f"[{section}]\r\n" + "".join(
+                        f"{k}={v}\r\n" for (s, k), v in settings.items() if s == section))
         self.process = None
 
-    def start(self, lang="zh_CN.UTF-8"):
-        env = dict(os.environ, LANG=lang, LC_ALL=lang)
-        self.process = subprocess.Popen([WINE, "lurn_config.exe"], cwd=self.path, env=env,
-                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        return self.process
+    def start(self):
+        env = dict(os.environ, LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8")
+        self.process = subprocess.Popen(
+            [WINE, os.path.join(self.path, "lurn_config.exe")], cwd=self.elsewhere, env=env,
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def exit_code(self, timeout=15.0):
         return self.process.wait(timeout=timeout)
 
     def running(self):
-        return self.process is not None and self.process.poll() is None
-
-    def settings_bytes(self):
-        with open(self.ini, "rb") as f:
-            return f.read()
-
-    def settings(self):
-        return read_settings(self.ini)
+        return self.process.poll() is None
 
     def close(self):
-        if self.running():
+        if self.process is not None and self.running():
             self.process.kill()
             self.process.wait(timeout=10)
         # The Wine process may leave its windows for a moment.
-        wait_until(lambda: not windows_titled("lurn_config"), timeout=5)
-        for title in ("Lurn_config", "Warning", "Form1"):
-            wait_until(lambda t=title: not windows_titled(t), timeout=2)
+        inspect("--wait-gone", TITLE, "--timeout", "5000")
+        if os.path.exists(os.path.join(self.path, "qeb_lurn.exe")):
+            subprocess.run([WINE, "taskkill", "/F", "/IM", "qeb_lurn.exe"], capture_output=True)
         shutil.rmtree(self.path, ignore_errors=True)
+        shutil.rmtree(self.elsewhere, ignore_errors=True)
 
 
+# Tests of one running launcher: the class starts it in a game folder
+# of its own and stops it at the end. Its tests run in name order and may
+# rely on what the earlier ones did.
 class LauncherTestCase(unittest.TestCase):
-    """Each test gets a game folder; the launcher is killed afterwards."""
 
-    def make_folder(self, **kwargs):
-        folder = GameFolder(**kwargs)
-        self.addCleanup(folder.close)
-        return folder
+    settings = SAMPLE
+    game = False
 
-    def open_config_window(self, folder, lang="zh_CN.UTF-8"):
-        folder.start(lang)
-        return wait_for_window("lurn_config", CONFIG_CLASS)
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = GameFolder(cls.settings, cls.game)
+        cls.addClassCleanup(cls.folder.close)
+        cls.start()
 
-    def dismiss_message(self, title, expected_text=None):
+    @classmethod
+    def start(cls):
+        cls.folder.start()
+        wait_for_window(TITLE, FORM_CLASS)
+
+    def dismiss_message(self, title, text):
         box = wait_for_window(title, DIALOG_CLASS)
-        if expected_text is not None:
-            texts = [w.text for w in box.descendants() if w.cls == "Static"]
-            self.assertIn(expected_text, texts, f"message box {title!r} shows {texts}")
-        button = box.find(cls="Button")
-        click_window(button)
-        wait_until(lambda: not windows_titled(title), timeout=5)
-        return box
-
-
-# The configuration window's controls by name, in the order of its control
-# collection; each control's id is 100 + its position.
-COLLECTION = (
-    "Frame2 HScroll5 HScroll4 HScroll3 Label16 Label15 Label12 Label11 Label6 Label9 Frame1 "
-    "Check4 Frame5 Picture2 Option3(0) Option3(1) Frame3 Picture1 Option1(1) Option1(0) Check3 "
-    "Check2 Check1 txtheight txtwidth Label17 Label4 Label14 Label10 Label13 Label5 Label3 "
-    "Frame4 HScroll2 HScroll1 Label8 Label7 Label1 Label2 Command2 Command1 Image1"
-).split()
-
-
-def control(window, name):
-    found = window.by_id(100 + COLLECTION.index(name))
-    if found is None:
-        raise AssertionError(f"no control {name}")
-    return found
-
-
-def control_named_by_id(window, control_id):
-    position = int(control_id) - 100
-    return COLLECTION[position] if 0 <= position < len(COLLECTION) else None
-
-
-def focused_control(window):
-    for w in window.descendants():
-        if w.get("focus") == "1":
-            return control_named_by_id(window, w.get("id"))
-    return None
-
-
-def scroll_arrow(bar, right=True):
-    """Screen point of a horizontal scroll bar's arrow button."""
-    x, y, w, h = bar.rect
-    return (x + w - h // 2, y + h // 2) if right else (x + h // 2, y + h // 2)
+        texts = [w.text for w in box.descendants() if w.cls == "Static"]
+        self.assertIn(text, texts, f"message box {title!r} shows {texts}")
+        click(*box.find(cls="Button").centre)
+        self.assertTrue(wait_until(lambda: not windows_titled(title, DIALOG_CLASS), 5))

@@ -1,51 +1,56 @@
 // Loading the twelve settings into the configuration window and saving them.
 
 #include "config_window/dovmirant_config.h"
-#include "settings/mod_ini_edit.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace lurn::test {
 namespace {
 
-// The controls in the order loading fills them (with kValidValues).
+// The settings file's sections and keys, in the order of reading and
+// writing.
+const std::array<std::string, 12> kKeys{
+    "set/simple",         "video/FULLSCREEN",   "system/SMOOTH",   "system/GLHR",
+    "system/RESOLUTIONX", "system/RESOLUTIONY", "Music/VOLUME",    "Music/VOLUMEWAV",
+    "Music/SOUND3D",      "set/WALK_SPEED1",    "set/WALK_SPEED2", "set/BATTLE_SPEED",
+};
+
+// The controls in the order loading fills them.
 const std::vector<std::string> kFillOrder{
     "Option1(1)", "Option3(1)", "txtwidth", "txtheight", "Check2",   "Check3",
     "Check4",     "HScroll1",   "HScroll2", "HScroll3",  "HScroll4", "HScroll5",
 };
 
-const Text kIniPath = u"C:\\Games\\Lurn\\qebmod.ini";
+Text section(const std::string& key) {
+    return asciiText(key.substr(0, key.find('/')));
+}
+Text name(const std::string& key) {
+    return asciiText(key.substr(key.find('/') + 1));
+}
 
 class SettingsLoadSaveTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
         storeValidSettings(io.profile);
-        restart();
     }
 
-    // A fresh window over the current settings file.
-    void restart() {
-        CoreTest::SetUp();
-        io.profile.calls.clear();
-        view.changes.clear();
+    void load() {
         window = std::make_unique<Dovmirant_Config>(io.services());
         window->form().setView(&view);
-    }
-
-    Control& control(const char* name) { return window->form().control(name); }
-    std::vector<std::string> filled() const {
-        return view.of({ControlProperty::Value, ControlProperty::Text});
+        window->Form_Load();
     }
 
     RuntimeError loadFailure() {
         try {
-            window->Form_Load();
+            load();
         } catch (const RuntimeError& error) {
             return error;
         }
@@ -53,154 +58,148 @@ protected:
         return {};
     }
 
+    Journal saved() {
+        io.journal.clear();
+        window->saveINI();
+        return io.journal;
+    }
+
+    Control& control(std::string_view name, std::int16_t index = kNoIndex) {
+        return window->form().control(name, index);
+    }
+
     TestServices io;
     RecordingView view;
     std::unique_ptr<Dovmirant_Config> window;
 };
 
-TEST_F(SettingsLoadSaveTest, LoadReadsTwelveSettingsInSchemaOrder) {
-    window->Form_Load();
-    EXPECT_EQ(ModINIedit::IniPath, kIniPath);
-    const auto reads = io.profile.reads();
-    ASSERT_EQ(reads.size(), 12u);
-    for (std::size_t i = 0; i < reads.size(); ++i) {
-        EXPECT_EQ(reads[i].section + u"/" + reads[i].key,
-                  Text(kSettingKeys[i].section) + u"/" + kSettingKeys[i].key);
-        EXPECT_EQ(reads[i].value, u"-65536");
-        EXPECT_EQ(reads[i].path, kIniPath);
+TEST_F(SettingsLoadSaveTest, LoadReadsTheSettingsFileThenFillsTheControlsInTurn) {
+    load();
+    Journal reads;
+    for (const std::string& key : kKeys) {
+        reads.push_back("read " + key);
     }
-    EXPECT_TRUE(io.profile.writes().empty());
+    EXPECT_EQ(io.journal, reads);
+    EXPECT_EQ(io.profile.paths, std::set<Text>{u"C:\\Games\\Lurn\\qebmod.ini"});
+    EXPECT_EQ(view.changed, kFillOrder);
 }
 
-TEST_F(SettingsLoadSaveTest, LoadFillsControlsInFillOrder) {
-    window->Form_Load();
-    EXPECT_EQ(filled(), kFillOrder);
-    EXPECT_EQ(window->form().control("Option1", 1).value(), 1);
-    EXPECT_EQ(window->form().control("Option3", 1).value(), 1);
-    EXPECT_EQ(control("txtwidth").text(), u"800");
-    EXPECT_EQ(control("txtheight").text(), u"600");
-    const std::pair<const char*, int> values[] = {
-        {"Check2", 1},    {"Check3", 1},    {"Check4", 1},    {"HScroll1", 90},
-        {"HScroll2", 45}, {"HScroll3", 30}, {"HScroll4", 60}, {"HScroll5", 80},
-    };
-    for (const auto& [name, value] : values) {
-        EXPECT_EQ(control(name).value(), value) << name;
+// Every setting goes to its own control and comes back from it: saving
+// right after loading writes what was read, and each value label shows its
+// bar's value, the bars' design values 0 and 1 included.
+TEST_F(SettingsLoadSaveTest, SavingTheLoadedWindowWritesWhatWasRead) {
+    const std::array<std::array<const char*, 12>, 3> rows{{
+        {"1", "1", "1", "2", "800", "600", "90", "45", "0", "30", "60", "80"},
+        {"0", "0", "0", "1", "1024", "-5", "0", "0", "2", "1", "1", "1"},
+        {"1", "0", "2", "0", "1366", "1024", "127", "127", "1", "100", "100", "100"},
+    }};
+    for (const auto& row : rows) {
+        Journal writes;
+        for (std::size_t i = 0; i < kKeys.size(); ++i) {
+            io.profile.set(section(kKeys[i]), name(kKeys[i]), asciiText(row[i]));
+            writes.push_back("write " + kKeys[i] + "=" + row[i]);
+        }
+        resetGlobals();
+        load();
+        EXPECT_EQ(saved(), writes);
+        const std::pair<const char*, const char*> labels[] = {
+            {"Label7", row[6]},   {"Label8", row[7]},   {"Label9", row[9]},
+            {"Label11", row[10]}, {"Label15", row[11]},
+        };
+        for (const auto& [label, text] : labels) {
+            EXPECT_EQ(control(label).caption(), asciiText(text)) << label;
+        }
     }
 }
 
 TEST_F(SettingsLoadSaveTest, MissingSettingStopsLoadingAtIt) {
     for (const std::size_t missing : {0u, 3u, 6u, 11u}) {
-        const SettingKey& setting = kSettingKeys[missing];
-        SCOPED_TRACE(utf8(setting.key));
+        SCOPED_TRACE(kKeys[missing]);
         storeValidSettings(io.profile);
-        io.profile.erase(setting.section, setting.key);
-        restart();
+        io.profile.erase(section(kKeys[missing]), name(kKeys[missing]));
+        io.journal.clear();
+        view.changed.clear();
         const RuntimeError error = loadFailure();
-        EXPECT_EQ(error.number, kSettingNotFound);
-        EXPECT_EQ(error.description,
-                  u"INI Section " + Text(setting.section) + u" Key " + setting.key + u" Not found");
-        ASSERT_EQ(io.profile.reads().size(), missing + 1);
-        EXPECT_EQ(io.profile.reads().back().key, setting.key);
-        EXPECT_TRUE(filled().empty());
+        EXPECT_EQ(error.number, -2147221503);
+        EXPECT_EQ(error.description, u"INI Section " + section(kKeys[missing]) + u" Key " +
+                                         name(kKeys[missing]) + u" Not found");
+        EXPECT_EQ(io.journal.size(), missing + 1);
+        EXPECT_TRUE(view.changed.empty());
     }
 }
 
-TEST_F(SettingsLoadSaveTest, RefusedValueStopsFillingAtItsControl) {
+TEST(ErrorReportText, ShowsDecimalHexBlankLineAndDescription) {
+    EXPECT_EQ(errorReportText({kSettingNotFound, u"INI Section set Key simple Not found"}),
+              u"Error -2147221503 (0x80040001)\r\n\r\nINI Section set Key simple Not found");
+    EXPECT_EQ(errorReportText({380, u"Invalid property value"}),
+              u"Error 380 (0x0000017C)\r\n\r\nInvalid property value");
+}
+
+// A control takes the low 16 bits of a setting as a signed number.
+TEST_F(SettingsLoadSaveTest, ControlsTakeTheLow16BitsAsSigned) {
     struct Case {
-        std::size_t setting; // in kSettingKeys
-        std::int32_t value;
-        std::size_t filledBefore; // of kFillOrder
+        std::size_t key;
+        const char16_t* stored;
+        const char* control;
+        std::int16_t index;
+        int value;
+        const char* saved; // a box that does not change keeps the number read
     };
     const Case cases[] = {
-        {0, 2, 0},   {0, -1, 0},  {1, 2, 1}, {2, 3, 4},     {3, 65539, 5},   {8, -1, 6},
-        {6, 200, 7}, {7, 128, 8}, {9, 0, 9}, {10, 101, 10}, {11, 65536, 11},
+        {0, u"65537", "Option1", 1, 1, "1"},         {0, u"65536", "Option1", 0, 1, "0"},
+        {2, u"65538", "Check2", -1, 2, "2"},         {3, u"65536", "Check3", -1, 0, "65536"},
+        {8, u"-131072", "Check4", -1, 0, "-131072"}, {6, u"65663", "HScroll1", -1, 127, "127"},
+        {9, u"65537", "HScroll3", -1, 1, "1"},       {11, u"-65436", "HScroll5", -1, 100, "100"},
     };
     for (const Case& c : cases) {
-        const SettingKey& setting = kSettingKeys[c.setting];
-        SCOPED_TRACE(utf8(setting.key) + "=" + std::to_string(c.value));
+        SCOPED_TRACE(kKeys[c.key] + "=" + utf8(c.stored));
         storeValidSettings(io.profile);
-        io.profile.set(setting.section, setting.key, c.value);
-        restart();
+        io.profile.set(section(kKeys[c.key]), name(kKeys[c.key]), c.stored);
+        resetGlobals();
+        load();
+        EXPECT_EQ(control(c.control, c.index).value(), c.value);
+        EXPECT_EQ(saved().at(c.key), "write " + kKeys[c.key] + "=" + c.saved);
+    }
+}
+
+// A value the control refuses stops loading with error 380 naming the line
+// of the file; the controls before it are filled, the later ones not.
+TEST_F(SettingsLoadSaveTest, RefusedValueStopsFillingAtItsControl) {
+    struct Case {
+        std::size_t key;
+        const char16_t* stored;
+        std::size_t filledBefore;
+    };
+    const Case cases[] = {
+        {0, u"2", 0},     {0, u"-1", 0},    {0, u"32768", 0}, {1, u"65535", 1},   {2, u"3", 4},
+        {3, u"32769", 5}, {8, u"-1", 6},    {6, u"128", 7},   {6, u"32768", 7},   {7, u"65535", 8},
+        {9, u"0", 9},     {9, u"65536", 9}, {10, u"101", 10}, {11, u"65637", 11},
+    };
+    for (const Case& c : cases) {
+        const Text line =
+            u"[" + section(kKeys[c.key]) + u"] " + name(kKeys[c.key]) + u"=" + c.stored;
+        SCOPED_TRACE(utf8(line));
+        storeValidSettings(io.profile);
+        io.profile.set(section(kKeys[c.key]), name(kKeys[c.key]), c.stored);
+        io.journal.clear();
+        view.changed.clear();
+        resetGlobals();
         const RuntimeError error = loadFailure();
         EXPECT_EQ(error.number, 380);
-        for (const Text& part : {Text(setting.section), Text(setting.key), decimalText(c.value)}) {
-            EXPECT_NE(error.description.find(part), Text::npos) << utf8(error.description);
-        }
-        EXPECT_EQ(io.profile.reads().size(), 12u);
-        EXPECT_EQ(filled(), std::vector<std::string>(kFillOrder.begin(),
-                                                     kFillOrder.begin() + c.filledBefore));
+        EXPECT_NE(error.description.find(line), Text::npos) << utf8(error.description);
+        EXPECT_EQ(io.journal.size(), 12u);
+        EXPECT_EQ(view.changed, std::vector<std::string>(kFillOrder.begin(),
+                                                         kFillOrder.begin() + c.filledBefore));
     }
-}
-
-TEST_F(SettingsLoadSaveTest, ValueLabelsShowTheirBarsOnceLoaded) {
-    // The second row equals the design values, so no bar raises a change.
-    const std::int32_t rows[][5] = {
-        {90, 45, 30, 60, 80}, {0, 0, 1, 1, 1}, {127, 127, 100, 100, 100}};
-    const char* labels[] = {"Label7", "Label8", "Label9", "Label11", "Label15"};
-    const std::size_t settings[] = {6, 7, 9, 10, 11}; // in kSettingKeys
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < 5; ++i) {
-            io.profile.set(kSettingKeys[settings[i]].section, kSettingKeys[settings[i]].key,
-                           row[i]);
-        }
-        restart();
-        window->Form_Load();
-        for (std::size_t i = 0; i < 5; ++i) {
-            EXPECT_EQ(control(labels[i]).caption(), decimalText(row[i])) << labels[i];
-        }
-    }
-}
-
-TEST_F(SettingsLoadSaveTest, SaveWritesTwelveSettingsInSchemaOrder) {
-    window->Form_Load();
-    io.profile.calls.clear();
-    ASSERT_TRUE(window->saveINI());
-    const auto writes = io.profile.writes();
-    ASSERT_EQ(writes.size(), 12u);
-    EXPECT_TRUE(io.profile.reads().empty());
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        EXPECT_EQ(writes[i].section + u"/" + writes[i].key + u"=" + writes[i].value,
-                  Text(kSettingKeys[i].section) + u"/" + kSettingKeys[i].key + u"=" +
-                      decimalText(kValidValues[i]));
-        EXPECT_EQ(writes[i].path, kIniPath);
-    }
-}
-
-// Check boxes take the low 16 bits, as signed; a box whose value does not
-// change raises no click, so its setting keeps the number read. The size
-// boxes show the numbers and are saved exactly as typed.
-TEST_F(SettingsLoadSaveTest, SavingWritesWhatTheControlsAndSettingsHold) {
-    io.profile.set(u"system", u"SMOOTH", 65537);
-    io.profile.set(u"system", u"GLHR", 65536);
-    io.profile.set(u"Music", u"SOUND3D", -131072);
-    io.profile.set(u"system", u"RESOLUTIONX", 800);
-    io.profile.set(u"system", u"RESOLUTIONY", -5);
-    restart();
-    window->Form_Load();
-    EXPECT_EQ(control("Check2").value(), 1);
-    EXPECT_EQ(control("Check3").value(), 0);
-    EXPECT_EQ(control("Check4").value(), 0);
-    EXPECT_EQ(control("txtwidth").text(), u"800");
-    EXPECT_EQ(control("txtheight").text(), u"-5");
-    for (const Text typed : {u"1024x", u""}) {
-        control("txtwidth").userSetText(typed);
-        control("txtheight").userSetText(typed + u"7");
-        ASSERT_TRUE(window->saveINI());
-        EXPECT_EQ(io.profile.value(u"system", u"RESOLUTIONX"), typed);
-        EXPECT_EQ(io.profile.value(u"system", u"RESOLUTIONY"), typed + u"7");
-    }
-    EXPECT_EQ(io.profile.value(u"system", u"SMOOTH"), u"1");
-    EXPECT_EQ(io.profile.value(u"system", u"GLHR"), u"65536");
-    EXPECT_EQ(io.profile.value(u"Music", u"SOUND3D"), u"-131072");
 }
 
 TEST_F(SettingsLoadSaveTest, FailedWriteFailsSaveButAllAreAttempted) {
-    window->Form_Load();
-    io.profile.calls.clear();
+    load();
     io.profile.failWritesTo(u"system", u"SMOOTH");
-    io.profile.set(u"set", u"BATTLE_SPEED", 5);
+    io.profile.set(u"set", u"BATTLE_SPEED", u"5");
+    io.journal.clear();
     EXPECT_FALSE(window->saveINI());
-    EXPECT_EQ(io.profile.writes().size(), 12u);
+    EXPECT_EQ(io.journal.size(), 12u);
     EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), u"80");
 }
 

@@ -4,156 +4,112 @@
 #include "settings/mod_ini_edit.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
-#include <iterator>
-#include <stdexcept>
 
 namespace lurn::test {
 
 namespace {
 
-// Converts between two iconv encodings; an input unit that cannot be
-// converted is skipped and `replacement` is written in its place.
-std::string convert(std::string_view input, const std::string& from, const std::string& to,
-                    std::size_t unit, std::string_view replacement) {
-    iconv_t cd = iconv_open(to.c_str(), from.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("iconv cannot convert " + from + " to " + to);
-    }
-    std::string out;
+// Converts between two iconv encodings; empty when the input does not
+// convert.
+std::optional<std::string> convert(std::string_view input, const std::string& from,
+                                   const std::string& to) {
+    const iconv_t cd = iconv_open(to.c_str(), from.c_str());
+    std::string out(input.size() * 4 + 4, '\0');
     char* in = const_cast<char*>(input.data());
+    char* next = out.data();
     std::size_t inLeft = input.size();
-    while (inLeft > 0) {
-        char buffer[256];
-        char* next = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const bool failed = iconv(cd, &in, &inLeft, &next, &outLeft) == static_cast<size_t>(-1);
-        out.append(buffer, static_cast<std::size_t>(next - buffer));
-        if (failed && errno != E2BIG) {
-            out += replacement;
-            const std::size_t skip = std::min(unit, inLeft);
-            in += skip;
-            inLeft -= skip;
-        }
+    std::size_t outLeft = out.size();
+    const bool converted = cd != reinterpret_cast<iconv_t>(-1) &&
+                           iconv(cd, &in, &inLeft, &next, &outLeft) != static_cast<size_t>(-1);
+    if (cd != reinterpret_cast<iconv_t>(-1)) {
+        iconv_close(cd);
     }
-    iconv_close(cd);
-    return out;
+    out.resize(out.size() - outLeft);
+    return converted ? std::optional(out) : std::nullopt;
 }
 
 constexpr std::pair<char16_t, char16_t> kTraditionalOf[] = {
-    {u'设', u'設'}, {u'置', u'置'}, {u'系', u'系'}, {u'统', u'統'},
-    {u'游', u'遊'}, {u'戏', u'戲'}, {u'体', u'體'},
+    {u'设', u'設'}, {u'统', u'統'}, {u'游', u'遊'}, {u'戏', u'戲'}, {u'体', u'體'},
 };
-
-Text mapAll(TextView text, bool toTraditional) {
-    Text out(text);
-    for (char16_t& c : out) {
-        for (const auto& [simplified, traditional] : kTraditionalOf) {
-            if (c == (toTraditional ? simplified : traditional)) {
-                c = toTraditional ? traditional : simplified;
-                break;
-            }
-        }
-    }
-    return out;
-}
 
 } // namespace
 
-MemoryProfileStore::Key MemoryProfileStore::fold(Text section, Text key) {
-    for (Text* text : {&section, &key}) {
-        for (char16_t& c : *text) {
-            c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-        }
-    }
-    return {section, key};
-}
-
-std::optional<Text> MemoryProfileStore::value(const Text& section, const Text& key) const {
-    const auto found = values_.find(fold(section, key));
-    return found == values_.end() ? std::nullopt : std::optional<Text>(found->second);
-}
-
-std::vector<MemoryProfileStore::Call> MemoryProfileStore::callsOf(bool write) const {
-    std::vector<Call> out;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
-                 [write](const Call& call) { return call.write == write; });
-    return out;
+Text MemoryProfileStore::value(const Text& section, const Text& key) const {
+    const auto found = values_.find({section, key});
+    return found == values_.end() ? u"(none)" : found->second;
 }
 
 std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
-    calls.push_back({false, section, key, decimalText(fallback), path});
-    const std::optional<Text> text = value(section, key);
-    return text ? static_cast<std::int32_t>(std::strtol(utf8(*text).c_str(), nullptr, 10))
-                : fallback;
+    journal_.push_back("read " + utf8(section) + "/" + utf8(key));
+    paths.insert(path);
+    const auto found = values_.find({section, key});
+    return found == values_.end()
+               ? fallback
+               : static_cast<std::int32_t>(std::strtol(utf8(found->second).c_str(), nullptr, 10));
 }
 
 bool MemoryProfileStore::writeString(const Text& section, const Text& key, const Text& value,
                                      const Text& path) const {
-    calls.push_back({true, section, key, value, path});
-    if (journal) {
-        journal->push_back("write " + utf8(section) + "/" + utf8(key));
-    }
-    if (failAll_ || failing_.count(fold(section, key)) != 0) {
+    journal_.push_back("write " + utf8(section) + "/" + utf8(key) + "=" + utf8(value));
+    paths.insert(path);
+    if (failing_.count({section, key}) != 0) {
         return false;
     }
-    values_[fold(section, key)] = value;
+    values_[{section, key}] = value;
     return true;
 }
 
 std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) const {
     const std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-    return convert(bytes, "UTF-16LE", "CP" + std::to_string(codePage), 2, "?");
+    return convert(bytes, "UTF-16LE", "CP" + std::to_string(codePage));
 }
 
 std::optional<Text> IconvCodec::widen(std::string_view bytes, unsigned codePage) const {
-    const std::string wide =
-        convert(bytes, "CP" + std::to_string(codePage), "UTF-16LE", 1, "\xFD\xFF");
-    Text text(wide.size() / 2, u'\0');
-    std::memcpy(text.data(), wide.data(), wide.size());
+    const std::optional<std::string> wide =
+        convert(bytes, "CP" + std::to_string(codePage), "UTF-16LE");
+    if (!wide) {
+        return std::nullopt;
+    }
+    Text text(wide->size() / 2, u'\0');
+    std::memcpy(text.data(), wide->data(), wide->size());
     return text;
 }
 
-Text FakeScriptMapper::traditional(TextView text) {
-    return mapAll(text, true);
-}
-
-Text FakeScriptMapper::simplified(TextView text) {
-    return mapAll(text, false);
-}
-
-void FakeScriptMapper::map(std::uint32_t locale, std::uint32_t flags, const char16_t* source,
+void FakeScriptMapper::map(std::uint32_t, std::uint32_t flags, const char16_t* source,
                            int sourceLength, char16_t* destination, int destinationLength) const {
-    const TextView input(source, static_cast<std::size_t>(sourceLength));
-    calls.push_back({locale, flags, Text(input), destinationLength});
     if (mode == Mode::Throw) {
         throw RuntimeError{kInvalidProcedureCall, u"the mapping service is unavailable"};
     }
-    if (mode == Mode::Map) {
-        const Text mapped = mapAll(input, (flags & kMapTraditionalChinese) != 0);
-        std::copy_n(mapped.begin(), std::min(sourceLength, destinationLength), destination);
+    if (mode == Mode::WriteNothing) {
+        return;
+    }
+    const bool toTraditional = (flags & kMapTraditionalChinese) != 0;
+    for (int i = 0; i < std::min(sourceLength, destinationLength); ++i) {
+        destination[i] = source[i];
+        for (const auto& [simplified, traditional] : kTraditionalOf) {
+            if (source[i] == (toTraditional ? simplified : traditional)) {
+                destination[i] = toTraditional ? traditional : simplified;
+            }
+        }
     }
 }
 
 void FakeShell::message(const Text& text, const Text& title) const {
-    shown.emplace_back(text, title);
-    journal_.push_back("message " + utf8(text));
+    journal_.push_back("message " + utf8(text) + " (" + utf8(title) + ")");
 }
 
 std::intptr_t FakeShell::open(const Text& file, const Text& directory) const {
-    opened.emplace_back(file, directory);
-    journal_.push_back("open " + utf8(file));
+    journal_.push_back("open " + utf8(file) + " in " + utf8(directory));
     return launchResult;
 }
 
 void FakeShell::end(unsigned code) const {
-    exitCode = code;
     journal_.push_back("end " + std::to_string(code));
-    throw ProcessEnded{code};
+    throw ProcessEnded{};
 }
 
 std::string displayName(const Control& control) {
@@ -164,28 +120,19 @@ std::string displayName(const Control& control) {
     return name;
 }
 
-std::vector<std::string> RecordingView::of(std::initializer_list<ControlProperty> wanted) const {
-    std::vector<std::string> names;
-    for (const auto& [name, property] : changes) {
-        if (std::find(wanted.begin(), wanted.end(), property) != wanted.end()) {
-            names.push_back(name);
-        }
-    }
-    return names;
-}
-
-const SettingKey kSettingKeys[12] = {
-    {u"set", u"simple"},      {u"video", u"FULLSCREEN"},   {u"system", u"SMOOTH"},
-    {u"system", u"GLHR"},     {u"system", u"RESOLUTIONX"}, {u"system", u"RESOLUTIONY"},
-    {u"Music", u"VOLUME"},    {u"Music", u"VOLUMEWAV"},    {u"Music", u"SOUND3D"},
-    {u"set", u"WALK_SPEED1"}, {u"set", u"WALK_SPEED2"},    {u"set", u"BATTLE_SPEED"},
-};
-
-const std::int32_t kValidValues[12] = {1, 1, 1, 1, 800, 600, 90, 45, 1, 30, 60, 80};
-
 void storeValidSettings(MemoryProfileStore& store) {
-    for (std::size_t i = 0; i < std::size(kSettingKeys); ++i) {
-        store.set(kSettingKeys[i].section, kSettingKeys[i].key, kValidValues[i]);
+    // clang-format off
+    const char16_t* const rows[][3] = {
+        {u"set", u"simple", u"1"}, {u"video", u"FULLSCREEN", u"1"}, {u"system", u"SMOOTH", u"1"},
+        {u"system", u"GLHR", u"2"}, {u"system", u"RESOLUTIONX", u"800"},
+        {u"system", u"RESOLUTIONY", u"600"}, {u"Music", u"VOLUME", u"90"},
+        {u"Music", u"VOLUMEWAV", u"45"}, {u"Music", u"SOUND3D", u"1"},
+        {u"set", u"WALK_SPEED1", u"30"}, {u"set", u"WALK_SPEED2", u"60"},
+        {u"set", u"BATTLE_SPEED", u"80"},
+    };
+    // clang-format on
+    for (const auto& [section, key, value] : rows) {
+        store.set(section, key, value);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// In-memory implementations of the operating-system ports. Each records what
-// it was asked; the shell and the settings writes also append to a shared
-// journal, so that tests can check the order of what happened.
+// In-memory implementations of the operating-system ports. The settings
+// file, the message boxes, the launcher and process control write what they
+// are asked into one journal, so that tests can check what happened in which
+// order.
 
 #include "app/form_model.h"
 #include "app/ports.h"
@@ -13,7 +14,6 @@
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -22,53 +22,39 @@
 namespace lurn::test {
 
 using Journal = std::vector<std::string>;
-using Messages = std::vector<std::pair<Text, Text>>;
 
 // Thrown by FakeShell::end so that the handler stops there.
-struct ProcessEnded {
-    unsigned code;
-};
+struct ProcessEnded {};
 
-// A settings file whose sections and keys compare without regard to case.
+// A settings file. Journal entries: "read set/simple", "write set/simple=1".
 class MemoryProfileStore : public ProfileStore {
 public:
-    struct Call {
-        bool write;
-        Text section, key;
-        Text value; // the text written; for reads, the decimal fallback
-        Text path;
-    };
-
-    void set(const Text& section, const Text& key, std::int32_t value) {
-        values_[fold(section, key)] = decimalText(value);
+    explicit MemoryProfileStore(Journal& journal) : journal_(journal) {}
+    void set(const Text& section, const Text& key, const Text& value) {
+        values_[{section, key}] = value;
     }
-    void erase(const Text& section, const Text& key) { values_.erase(fold(section, key)); }
-    std::optional<Text> value(const Text& section, const Text& key) const;
-    void failWritesTo(const Text& section, const Text& key) { failing_.insert(fold(section, key)); }
-    void failAllWrites() { failAll_ = true; }
-    std::vector<Call> reads() const { return callsOf(false); }
-    std::vector<Call> writes() const { return callsOf(true); }
+    void erase(const Text& section, const Text& key) { values_.erase({section, key}); }
+    // The text stored under the key; "(none)" when there is none.
+    Text value(const Text& section, const Text& key) const;
+    void failWritesTo(const Text& section, const Text& key) { failing_.insert({section, key}); }
 
     std::int32_t readInt(const Text& section, const Text& key, std::int32_t fallback,
                          const Text& path) const override;
     bool writeString(const Text& section, const Text& key, const Text& value,
                      const Text& path) const override;
 
-    mutable std::vector<Call> calls;
-    Journal* journal = nullptr;
+    mutable std::set<Text> paths; // every path a call named
 
 private:
     using Key = std::pair<Text, Text>;
-    static Key fold(Text section, Text key);
-    std::vector<Call> callsOf(bool write) const;
 
+    Journal& journal_;
     mutable std::map<Key, Text> values_;
     std::set<Key> failing_;
-    bool failAll_ = false;
 };
 
-// Code pages through glibc's iconv. As on Windows, a character the code page
-// lacks narrows to "?" and an invalid byte widens to U+FFFD.
+// Code pages through glibc's iconv; a text the code page cannot hold is a
+// failed conversion.
 class IconvCodec : public TextCodec {
 public:
     std::optional<std::string> narrow(TextView text, unsigned codePage) const override;
@@ -80,41 +66,28 @@ public:
 class FakeScriptMapper : public ScriptMapper {
 public:
     enum class Mode { Map, WriteNothing, Throw };
-    struct Call {
-        std::uint32_t locale, flags;
-        Text source;
-        int destinationLength;
-    };
-    static Text traditional(TextView text);
-    static Text simplified(TextView text);
     void map(std::uint32_t locale, std::uint32_t flags, const char16_t* source, int sourceLength,
              char16_t* destination, int destinationLength) const override;
-
     Mode mode = Mode::Map;
-    mutable std::vector<Call> calls;
 };
 
 class FakeSystemInfo : public SystemInfo {
 public:
     std::uint16_t defaultLanguage() const override { return language; }
-    Text programDirectory() const override { return directory; }
+    Text programDirectory() const override { return u"C:\\Games\\Lurn"; }
     std::uint16_t language = 2052;
-    Text directory = u"C:\\Games\\Lurn";
 };
 
-// Message boxes, the program launcher and process control: the shell
-// around the window.
+// Message boxes, the program launcher and process control. Journal entries:
+// "message done (Lurn_config)", "open C:\Games\Lurn\qeb_lurn.exe in
+// C:\Games\Lurn", "end 0".
 class FakeShell : public Dialogs, public ProgramLauncher, public ProcessControl {
 public:
     explicit FakeShell(Journal& journal) : journal_(journal) {}
     void message(const Text& text, const Text& title) const override;
     std::intptr_t open(const Text& file, const Text& directory) const override;
     [[noreturn]] void end(unsigned code) const override;
-
     std::intptr_t launchResult = 42;
-    mutable Messages shown;  // (text, title)
-    mutable Messages opened; // (file, working directory)
-    mutable std::optional<unsigned> exitCode;
 
 private:
     Journal& journal_;
@@ -123,39 +96,32 @@ private:
 // "Option3(1)" for an element of a control array, "Check1" otherwise.
 std::string displayName(const Control& control);
 
-// Every change the program reports to the view, in order.
+// The controls whose value or text the program changed, in order.
 class RecordingView : public FormView {
 public:
     void propertyChanged(const Control& control, ControlProperty property) override {
-        changes.emplace_back(displayName(control), property);
+        if (property == ControlProperty::Value || property == ControlProperty::Text) {
+            changed.push_back(displayName(control));
+        }
     }
-    std::vector<std::string> of(std::initializer_list<ControlProperty> properties) const;
-    std::vector<std::pair<std::string, ControlProperty>> changes;
+    std::vector<std::string> changed;
 };
 
 struct TestServices {
-    TestServices() { profile.journal = &journal; }
     ConfigWindowServices services() const {
         return {profile, codec, mapper, system, shell, shell, shell};
     }
-
     Journal journal;
-    MemoryProfileStore profile;
+    MemoryProfileStore profile{journal};
     IconvCodec codec;
     FakeScriptMapper mapper;
     FakeSystemInfo system;
     FakeShell shell{journal};
 };
 
-struct SettingKey {
-    const char16_t* section;
-    const char16_t* key;
-};
-
-// The twelve settings in the order of the settings schema, and a value for
-// each that differs from its control's design value.
-extern const SettingKey kSettingKeys[12];
-extern const std::int32_t kValidValues[12];
+// A settings file holding the twelve settings: simple=1, FULLSCREEN=1,
+// SMOOTH=1, GLHR=2, RESOLUTIONX=800, RESOLUTIONY=600, VOLUME=90,
+// VOLUMEWAV=45, SOUND3D=1, WALK_SPEED1=30, WALK_SPEED2=60, BATTLE_SPEED=80.
 void storeValidSettings(MemoryProfileStore& store);
 
 // Clears the process-wide settings path and code-page tag around each test.

@@ -1,0 +1,142 @@
+# Runs Windows helper programs under Wine and reads what lurn_inspect.exe
+# prints (its format is described in lurn_inspect.cpp).
+#
+# Environment: LURN_TOOLS_DIR (the build's tools/ directory), LURN_WINE (the
+# Wine loader), DISPLAY and WINEPREFIX (an Xvfb and a Wine prefix whose
+# wineserver is running).
+
+import os
+import subprocess
+import tempfile
+import time
+
+WINE = os.environ.get("LURN_WINE", "/usr/lib/wine/wine64")
+TOOLS_DIR = os.environ.get("LURN_TOOLS_DIR", "")
+INSPECT = os.path.join(TOOLS_DIR, "lurn_inspect.exe")
+BENCH_BASELINE = os.path.join(TOOLS_DIR, "bench_baseline.exe")
+STANDIN_GAME = os.path.join(TOOLS_DIR, "qeb_lurn.exe")
+
+
+def require_environment():
+    missing = [n for n in ("DISPLAY", "WINEPREFIX", "LURN_TOOLS_DIR") if not os.environ.get(n)]
+    if missing:
+        raise RuntimeError("these tests run under Wine and Xvfb; not set: " + ", ".join(missing))
+
+
+# One line of the inspector's output and the lines nested under it.
+class Window:
+
+    def __init__(self, depth, fields, parent):
+        self.depth, self.fields, self.parent, self.children = depth, fields, parent, []
+
+    def __getitem__(self, key):
+        return self.fields[key]
+
+    text = property(lambda self: self.fields["text"])
+    cls = property(lambda self: self.fields["class"])
+    rect = property(lambda self: tuple(int(v) for v in self.fields["rect"].split(",")))
+
+    @property
+    def centre(self):
+        x, y, w, h = self.rect
+        return x + w // 2, y + h // 2
+
+    def descendants(self):
+        for child in self.children:
+            yield child
+            yield from child.descendants()
+
+    def find(self, cls=None, text=None):
+        return next((w for w in self.descendants()
+                     if cls in (None, w.cls) and text in (None, w.text)), None)
+
+
+# The top-level windows of the output, their descendants nested.
+def parse_tree(output):
+    roots, stack = [], []
+    for line in output.split("\r\n")[:-1]:
+        body = line.lstrip(" ")
+        depth = (len(line) - len(body)) // 2
+        del stack[depth:]
+        fields = dict(part.split("=", 1) for part in body.split("\t"))
+        window = Window(depth, fields, stack[-1] if stack else None)
+        (stack[-1].children if stack else roots).append(window)
+        stack.append(window)
+    return roots
+
+
+# One Wine program run in the background, its output in files: a Wine
+# program may hand its standard handles on to Wine's desktop process, and a
+# pipe would then stay open as long as the desktop does.
+class Run:
+
+    def __init__(self, exe, *args):
+        self._files = [tempfile.TemporaryFile(), tempfile.TemporaryFile()]
+        self.process = subprocess.Popen([WINE, exe] + list(args),
+                                        stdin=subprocess.DEVNULL, stdout=self._files[0],
+                                        stderr=self._files[1])
+
+    # (exit code, standard output, standard error) once it has ended.
+    def outputs(self, timeout=30):
+        code = self.process.wait(timeout=timeout)
+        texts = []
+        for f in self._files:
+            f.seek(0)
+            texts.append(f.read().decode("utf-8"))
+            f.close()
+        return code, texts[0], texts[1]
+
+
+# One inspector run in the background.
+class Inspector(Run):
+
+    def __init__(self, *args):
+        super().__init__(INSPECT, *args)
+
+    # (exit code, top-level windows, standard error) once it has ended.
+    def result(self, timeout=30):
+        code, out, err = self.outputs(timeout)
+        return code, parse_tree(out), err
+
+
+def inspect(*args, timeout=30):
+    return Inspector(*args).result(timeout)
+
+
+def wait_for_window(title, timeout_ms=15000):
+    code, roots, _ = inspect("--wait-title", title, "--timeout", str(timeout_ms),
+                             timeout=timeout_ms / 1000 + 30)
+    if code != 0 or not roots:
+        raise AssertionError(f"no window titled {title!r} within {timeout_ms} ms")
+    return roots[0]
+
+
+def wait_gone(title, timeout_ms=10000):
+    return inspect("--wait-gone", title, "--timeout", str(timeout_ms))[0] == 0
+
+
+def start(exe, *args, cwd=None):
+    env = dict(os.environ, LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8")
+    return subprocess.Popen([WINE, exe] + list(args), cwd=cwd, env=env, stdin=subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def stop(process):
+    if process.poll() is None:
+        process.kill()
+    process.wait(timeout=10)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True, timeout=10)
+
+
+def close_foreground_window():
+    xdotool("key", "alt+F4")
+
+
+def wait_until(predicate, timeout=5.0, interval=0.1):
+    deadline = time.monotonic() + timeout
+    while not (value := predicate()) and time.monotonic() < deadline:
+        time.sleep(interval)
+    return value
