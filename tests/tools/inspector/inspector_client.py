@@ -13,7 +13,6 @@ import time
 WINE = os.environ.get("LURN_WINE", "/usr/lib/wine/wine64")
 TOOLS_DIR = os.environ.get("LURN_TOOLS_DIR", "")
 INSPECT = os.path.join(TOOLS_DIR, "lurn_inspect.exe")
-BENCH_BASELINE = os.path.join(TOOLS_DIR, "bench_baseline.exe")
 STANDIN_GAME = os.path.join(TOOLS_DIR, "qeb_lurn.exe")
 
 
