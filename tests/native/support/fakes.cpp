@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
+#include <opencc/DictEntry.hpp>
+#include <opencc/MarisaDict.hpp>
 
 namespace lurn::test {
 
@@ -31,9 +33,27 @@ std::optional<std::string> convert(std::string_view input, const std::string& fr
     return converted ? std::optional(out) : std::nullopt;
 }
 
-constexpr std::pair<char16_t, char16_t> kTraditionalOf[] = {
-    {u'设', u'設'}, {u'统', u'統'}, {u'游', u'遊'}, {u'戏', u'戲'}, {u'体', u'體'},
-};
+// OpenCC's character tables: simplified to traditional, and back.
+const opencc::Dict& characterTable(bool toTraditional) {
+    using opencc::SerializableDict;
+    static const auto traditional = SerializableDict::NewFromFile<opencc::MarisaDict>(
+        LURN_OPENCC_DICTIONARIES "/STCharacters.ocd2");
+    static const auto simplified = SerializableDict::NewFromFile<opencc::MarisaDict>(
+        LURN_OPENCC_DICTIONARIES "/TSCharacters.ocd2");
+    return toTraditional ? *traditional : *simplified;
+}
+
+// The table's first form of one UTF-16 unit where that form is one unit too;
+// the unit itself otherwise.
+char16_t mappedForm(const opencc::Dict& table, char16_t unit) {
+    const auto entry = table.Match(utf8(TextView(&unit, 1)));
+    const std::optional<std::string> form =
+        entry.IsNull() ? std::nullopt : convert(entry.Get()->GetDefault(), "UTF-8", "UTF-16LE");
+    return form && form->size() == 2
+               ? static_cast<char16_t>(static_cast<unsigned char>((*form)[0]) |
+                                       static_cast<unsigned char>((*form)[1]) << 8)
+               : unit;
+}
 
 } // namespace
 
@@ -79,22 +99,17 @@ std::optional<Text> IconvCodec::widen(std::string_view bytes, unsigned codePage)
     return text;
 }
 
-void FakeScriptMapper::map(std::uint32_t, std::uint32_t flags, const char16_t* source,
-                           int sourceLength, char16_t* destination, int destinationLength) const {
+void OpenccScriptMapper::map(std::uint32_t, std::uint32_t flags, const char16_t* source,
+                             int sourceLength, char16_t* destination, int destinationLength) const {
     if (mode == Mode::Throw) {
         throw RuntimeError{kInvalidProcedureCall, u"the mapping service is unavailable"};
     }
     if (mode == Mode::WriteNothing) {
         return;
     }
-    const bool toTraditional = (flags & kMapTraditionalChinese) != 0;
+    const opencc::Dict& table = characterTable((flags & kMapTraditionalChinese) != 0);
     for (int i = 0; i < std::min(sourceLength, destinationLength); ++i) {
-        destination[i] = source[i];
-        for (const auto& [simplified, traditional] : kTraditionalOf) {
-            if (source[i] == (toTraditional ? simplified : traditional)) {
-                destination[i] = toTraditional ? traditional : simplified;
-            }
-        }
+        destination[i] = mappedForm(table, source[i]);
     }
 }
 
