@@ -35,24 +35,31 @@ std::optional<std::string> convert(std::string_view input, const std::string& fr
 
 // OpenCC's character tables: simplified to traditional, and back.
 const opencc::Dict& characterTable(bool toTraditional) {
-    using opencc::SerializableDict;
-    static const auto traditional = SerializableDict::NewFromFile<opencc::MarisaDict>(
+    static const auto traditional = opencc::SerializableDict::NewFromFile<opencc::MarisaDict>(
         LURN_OPENCC_DICTIONARIES "/STCharacters.ocd2");
-    static const auto simplified = SerializableDict::NewFromFile<opencc::MarisaDict>(
+    static const auto simplified = opencc::SerializableDict::NewFromFile<opencc::MarisaDict>(
         LURN_OPENCC_DICTIONARIES "/TSCharacters.ocd2");
     return toTraditional ? *traditional : *simplified;
+}
+
+// Text from bytes in an iconv encoding; empty when they do not convert.
+std::optional<Text> textFrom(std::string_view bytes, const std::string& encoding) {
+    const std::optional<std::string> wide = convert(bytes, encoding, "UTF-16LE");
+    if (!wide) {
+        return std::nullopt;
+    }
+    Text text(wide->size() / 2, u'\0');
+    std::memcpy(text.data(), wide->data(), wide->size());
+    return text;
 }
 
 // The table's first form of one UTF-16 unit where that form is one unit too;
 // the unit itself otherwise.
 char16_t mappedForm(const opencc::Dict& table, char16_t unit) {
     const auto entry = table.Match(utf8(TextView(&unit, 1)));
-    const std::optional<std::string> form =
-        entry.IsNull() ? std::nullopt : convert(entry.Get()->GetDefault(), "UTF-8", "UTF-16LE");
-    return form && form->size() == 2
-               ? static_cast<char16_t>(static_cast<unsigned char>((*form)[0]) |
-                                       static_cast<unsigned char>((*form)[1]) << 8)
-               : unit;
+    const std::optional<Text> form =
+        entry.IsNull() ? std::nullopt : textFrom(entry.Get()->GetDefault(), "UTF-8");
+    return form && form->size() == 1 ? form->front() : unit;
 }
 
 } // namespace
@@ -89,14 +96,7 @@ std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) 
 }
 
 std::optional<Text> IconvCodec::widen(std::string_view bytes, unsigned codePage) const {
-    const std::optional<std::string> wide =
-        convert(bytes, "CP" + std::to_string(codePage), "UTF-16LE");
-    if (!wide) {
-        return std::nullopt;
-    }
-    Text text(wide->size() / 2, u'\0');
-    std::memcpy(text.data(), wide->data(), wide->size());
-    return text;
+    return textFrom(bytes, "CP" + std::to_string(codePage));
 }
 
 void OpenccScriptMapper::map(std::uint32_t, std::uint32_t flags, const char16_t* source,
