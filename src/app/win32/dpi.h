@@ -22,7 +22,7 @@ RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int 
 // The system's message font at `dpi`, for captions in the characters of
 // `captionCodePage`. The captions are simplified Chinese on every system:
 // where the system's own code page is not theirs, its font may lack their
-// script (a traditional-Chinese face lacks simplified characters) and draw
+// script (a traditional-Chinese face may lack simplified characters) and draw
 // them as boxes, so the font is asked for their code page's character set
 // instead.
 Font messageFont(int dpi, unsigned captionCodePage);
