@@ -108,8 +108,15 @@ void Dovmirant_Config::readINI() {
         settings_.*setting.member =
             ModINIedit::ReadIniInt(services_.profile, setting.section, setting.key);
     }
+    // A control given the value it showed raises no event, and a handler
+    // that ran stored the same 16 bits: either way the member takes what its
+    // control now shows, widened with its sign, so a save writes what the
+    // window shows.
     for (const SettingDefinition* setting : settingsInFillOrder()) {
         assignToControl(*setting);
+        if (setting->controlKind != SettingControl::TextBox) {
+            settings_.*setting->member = controlValueOf(settings_.*setting->member);
+        }
     }
 }
 

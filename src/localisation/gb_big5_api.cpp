@@ -49,6 +49,27 @@ void mapInto(const ScriptMapper& mapper, std::uint32_t locale, std::uint32_t fla
                static_cast<int>(destination.size()));
 }
 
+// Whether Big5 holds the character: it comes back from its Big5 bytes.
+bool big5Holds(const TextCodec& codec, char16_t character) {
+    const std::optional<std::string> bytes = codec.narrow(TextView(&character, 1), kCodePageBig5);
+    const std::optional<Text> back = bytes ? codec.widen(*bytes, kCodePageBig5) : std::nullopt;
+    return back && back->size() == 1 && back->front() == character;
+}
+
+// The traditional form replaces only a character that Big5 lacks. A
+// character that Big5 holds keeps its own bytes, which the chain reads back
+// as GBK: the captions arrive as the Big5 reading of their stored GBK bytes,
+// and a form that the mapping gives such a reading (離 for 离, the reading of
+// the stored 置) reads back as another character (瞒). A position that the
+// mapping left U+0000 (it failed, or wrote nothing) keeps its character too.
+void keepBig5Characters(const TextCodec& codec, TextView source, Text& mapped) {
+    for (std::size_t i = 0; i < mapped.size() && i < source.size(); ++i) {
+        if (mapped[i] == u'\0' || big5Holds(codec, source[i])) {
+            mapped[i] = source[i];
+        }
+    }
+}
+
 } // namespace
 
 unsigned windowCodePage(std::uint16_t language) {
@@ -69,6 +90,7 @@ Text ConvertScript(const Converters& converters, TextView text, std::int16_t dir
         guardedStep([&] {
             mapInto(converters.mapper, kLocaleChineseTaiwan, kMapTraditionalChinese, text, buffer);
         });
+        guardedStep([&] { keepBig5Characters(codec, text, buffer); });
         guardedStep([&] {
             if (auto bytes = codec.narrow(buffer, kCodePageBig5)) {
                 big5 = std::move(*bytes);

@@ -38,9 +38,11 @@ struct Converters {
 // (PRC), "BIG5" for every other language.
 void DetectLanguage(const SystemInfo& system);
 
-// Direction 2: map to traditional forms, then read the Big5 bytes as GBK.
-// Direction 1: read the GBK bytes as Big5, then map to simplified forms.
-// Any other direction gives the empty text. A failing step is skipped.
+// Direction 2: map the characters that Big5 lacks to traditional forms, then
+// read the Big5 bytes as GBK; a character that Big5 holds keeps its bytes, so
+// the Big5 reading of GBK text comes back as that text whatever the mapping
+// does. Direction 1: read the GBK bytes as Big5, then map to simplified
+// forms. Any other direction gives the empty text. A failing step is skipped.
 Text ConvertScript(const Converters& converters, TextView text, std::int16_t direction);
 
 // Widens narrow text with the window code page, then applies direction 2

@@ -143,13 +143,13 @@ TEST_F(SettingsLoadSaveTest, ControlsTakeTheLow16BitsAsSigned) {
         const char* control;
         std::int16_t index;
         int value;
-        const char* saved; // a box that does not change keeps the number read
+        const char* saved;
     };
     const Case cases[] = {
-        {0, u"65537", "Option1", 1, 1, "1"},         {0, u"65536", "Option1", 0, 1, "0"},
-        {2, u"65538", "Check2", -1, 2, "2"},         {3, u"65536", "Check3", -1, 0, "65536"},
-        {8, u"-131072", "Check4", -1, 0, "-131072"}, {6, u"65663", "HScroll1", -1, 127, "127"},
-        {9, u"65537", "HScroll3", -1, 1, "1"},       {11, u"-65436", "HScroll5", -1, 100, "100"},
+        {0, u"65537", "Option1", 1, 1, "1"},   {0, u"65536", "Option1", 0, 1, "0"},
+        {2, u"65538", "Check2", -1, 2, "2"},   {3, u"65536", "Check3", -1, 0, "0"},
+        {8, u"-131072", "Check4", -1, 0, "0"}, {6, u"65663", "HScroll1", -1, 127, "127"},
+        {9, u"65537", "HScroll3", -1, 1, "1"}, {11, u"-65436", "HScroll5", -1, 100, "100"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(kKeys[c.key] + "=" + utf8(c.stored));

@@ -98,7 +98,8 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
         u"硬件加速", u"平滑显示", u"窗口大小", u"显示模式", u"界面文字显示",
         u"游戏音量设置", u"音效音量", u"音乐音量", u"运行游戏", u"保存配置"};
     // clang-format on
-    // ... and draws them in a font that has their glyphs, not as boxes.
+    // ... and draws them in a font of their character set that has their
+    // glyphs, not as boxes.
     std::map<Text, HWND> shown;
     for (HWND child : descendants()) {
         wchar_t text[64] = {};
@@ -110,6 +111,10 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
         ASSERT_EQ(shown.count(caption), 1u) << utf8(caption);
         const win32::Selection font(screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(
                                                       shown[caption], WM_GETFONT, 0, 0)));
+        if (GetACP() != kCodePageGbk) { // else the system's own font has their script
+            EXPECT_EQ(GetTextCharsetInfo(screen.get(), nullptr, 0), GB2312_CHARSET)
+                << utf8(caption);
+        }
         std::vector<WORD> glyphs(caption.size());
         GetGlyphIndicesW(screen.get(), win32::wide(caption), static_cast<int>(glyphs.size()),
                          glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);

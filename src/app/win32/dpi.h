@@ -19,10 +19,12 @@ int primaryMonitorDpi();
 // `height` pixels for the style, with the frame measured at `dpi`.
 RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int dpi);
 
-// The system's message font at `dpi`, for captions in `captionCodePage`. The
-// captions are Chinese on every system: where the system's own code page is
-// not theirs, its font may lack their script and draw them as boxes, so the
-// font is asked for their code page's character set instead.
+// The system's message font at `dpi`, for captions in the characters of
+// `captionCodePage`. The captions are simplified Chinese on every system:
+// where the system's own code page is not theirs, its font may lack their
+// script (a traditional-Chinese face may lack simplified characters) and draw
+// them as boxes, so the font is asked for their code page's character set
+// instead.
 Font messageFont(int dpi, unsigned captionCodePage);
 
 } // namespace lurn::win32

@@ -166,7 +166,9 @@ int Win32Form::toPixels(int twips) const {
 void Win32Form::create() {
     registerClasses(instance_);
     dpi_ = primaryMonitorDpi();
-    font_ = messageFont(dpi_, form_.codePage());
+    // The captions are shown as designed, in code page 936's characters, on
+    // every system: as stored, or given back by the caption conversion.
+    font_ = messageFont(dpi_, kCodePageGbk);
     const FormDefinition& definition = form_.definition();
     const WindowStyle style = topLevelStyle(definition);
     const RECT frame =
@@ -287,7 +289,7 @@ void Win32Form::showPicture(HWND image, int resource) {
 // model as the user's doing.
 void Win32Form::onDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    const Font previousFont = std::exchange(font_, messageFont(dpi, form_.codePage()));
+    const Font previousFont = std::exchange(font_, messageFont(dpi, kCodePageGbk));
     // Shown until every image has the new one.
     const Bitmap previousPicture = std::move(scaledPicture_);
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

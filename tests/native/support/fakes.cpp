@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
+#include <opencc/DictEntry.hpp>
+#include <opencc/MarisaDict.hpp>
 
 namespace lurn::test {
 
@@ -31,9 +33,34 @@ std::optional<std::string> convert(std::string_view input, const std::string& fr
     return converted ? std::optional(out) : std::nullopt;
 }
 
-constexpr std::pair<char16_t, char16_t> kTraditionalOf[] = {
-    {u'设', u'設'}, {u'统', u'統'}, {u'游', u'遊'}, {u'戏', u'戲'}, {u'体', u'體'},
-};
+// OpenCC's character tables: simplified to traditional, and back.
+const opencc::Dict& characterTable(bool toTraditional) {
+    static const auto traditional = opencc::SerializableDict::NewFromFile<opencc::MarisaDict>(
+        LURN_OPENCC_DICTIONARIES "/STCharacters.ocd2");
+    static const auto simplified = opencc::SerializableDict::NewFromFile<opencc::MarisaDict>(
+        LURN_OPENCC_DICTIONARIES "/TSCharacters.ocd2");
+    return toTraditional ? *traditional : *simplified;
+}
+
+// Text from bytes in an iconv encoding; empty when they do not convert.
+std::optional<Text> textFrom(std::string_view bytes, const std::string& encoding) {
+    const std::optional<std::string> wide = convert(bytes, encoding, "UTF-16LE");
+    if (!wide) {
+        return std::nullopt;
+    }
+    Text text(wide->size() / 2, u'\0');
+    std::memcpy(text.data(), wide->data(), wide->size());
+    return text;
+}
+
+// The table's first form of one UTF-16 unit where that form is one unit too;
+// the unit itself otherwise.
+char16_t mappedForm(const opencc::Dict& table, char16_t unit) {
+    const auto entry = table.Match(utf8(TextView(&unit, 1)));
+    const std::optional<Text> form =
+        entry.IsNull() ? std::nullopt : textFrom(entry.Get()->GetDefault(), "UTF-8");
+    return form && form->size() == 1 ? form->front() : unit;
+}
 
 } // namespace
 
@@ -69,32 +96,20 @@ std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) 
 }
 
 std::optional<Text> IconvCodec::widen(std::string_view bytes, unsigned codePage) const {
-    const std::optional<std::string> wide =
-        convert(bytes, "CP" + std::to_string(codePage), "UTF-16LE");
-    if (!wide) {
-        return std::nullopt;
-    }
-    Text text(wide->size() / 2, u'\0');
-    std::memcpy(text.data(), wide->data(), wide->size());
-    return text;
+    return textFrom(bytes, "CP" + std::to_string(codePage));
 }
 
-void FakeScriptMapper::map(std::uint32_t, std::uint32_t flags, const char16_t* source,
-                           int sourceLength, char16_t* destination, int destinationLength) const {
+void OpenccScriptMapper::map(std::uint32_t, std::uint32_t flags, const char16_t* source,
+                             int sourceLength, char16_t* destination, int destinationLength) const {
     if (mode == Mode::Throw) {
         throw RuntimeError{kInvalidProcedureCall, u"the mapping service is unavailable"};
     }
     if (mode == Mode::WriteNothing) {
         return;
     }
-    const bool toTraditional = (flags & kMapTraditionalChinese) != 0;
+    const opencc::Dict& table = characterTable((flags & kMapTraditionalChinese) != 0);
     for (int i = 0; i < std::min(sourceLength, destinationLength); ++i) {
-        destination[i] = source[i];
-        for (const auto& [simplified, traditional] : kTraditionalOf) {
-            if (source[i] == (toTraditional ? simplified : traditional)) {
-                destination[i] = toTraditional ? traditional : simplified;
-            }
-        }
+        destination[i] = mappedForm(table, source[i]);
     }
 }
 

@@ -61,9 +61,11 @@ public:
     std::optional<Text> widen(std::string_view bytes, unsigned codePage) const override;
 };
 
-// Simplified/traditional mapping over a small table; other characters are
-// copied unchanged. It can also write nothing, or throw.
-class FakeScriptMapper : public ScriptMapper {
+// Simplified/traditional mapping as Windows' LCMapStringW does it: one
+// UTF-16 unit for one, over OpenCC's character tables (Debian's
+// libopencc-data); characters without another form are copied. It can also
+// write nothing, or throw.
+class OpenccScriptMapper : public ScriptMapper {
 public:
     enum class Mode { Map, WriteNothing, Throw };
     void map(std::uint32_t locale, std::uint32_t flags, const char16_t* source, int sourceLength,
@@ -114,7 +116,7 @@ struct TestServices {
     Journal journal;
     MemoryProfileStore profile{journal};
     IconvCodec codec;
-    FakeScriptMapper mapper;
+    OpenccScriptMapper mapper;
     FakeSystemInfo system;
     FakeShell shell{journal};
 };
