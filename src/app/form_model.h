@@ -19,7 +19,9 @@
 
 namespace lurn {
 
-enum class ControlProperty : std::uint8_t { Caption, ToolTipText, Text, Value, Enabled };
+// What the program changed about a control; Focus asks the view to give the
+// control the keyboard focus.
+enum class ControlProperty : std::uint8_t { Caption, ToolTipText, Text, Value, Enabled, Focus };
 
 class Control;
 
@@ -53,6 +55,8 @@ public:
     void setText(Text text);
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // Moves the keyboard focus to the control; a text box's text is selected.
+    void setFocus() const { notify(ControlProperty::Focus); }
 
     // Check box 0/1/2, scroll bar Min..Max, option button 0 or 1 (selected),
     // timer 0 or 1 (enabled).

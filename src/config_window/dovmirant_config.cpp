@@ -5,6 +5,7 @@
 #include "config_window/config_window_definition.h"
 #include "localisation/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
+#include "settings/profile_reading.h"
 
 #include <array>
 
@@ -25,6 +26,18 @@ constexpr std::array<ValueDisplay, 5> kValueDisplays{{
     {"HScroll3", "Label9", &GameSettings::WALK_SPEED1},
     {"HScroll4", "Label11", &GameSettings::WALK_SPEED2},
     {"HScroll5", "Label15", &GameSettings::BATTLE_SPEED},
+}};
+
+struct SizeBox {
+    const char* name;
+    const char16_t* warning;
+};
+
+// The two size boxes, and the warning that names each when its text would
+// read back as a missing setting.
+constexpr std::array<SizeBox, 2> kSizeBoxes{{
+    {"txtwidth", u"width missed!"},
+    {"txtheight", u"height missed!"},
 }};
 
 constexpr std::int16_t kChecked = 1;
@@ -161,7 +174,26 @@ Text Dovmirant_Config::currentValueText(const SettingDefinition& setting) const 
     return decimalText(settings_.*setting.member);
 }
 
-bool Dovmirant_Config::saveINI() {
+// A size text that would read back as missing would stop every later start
+// of this program at its load, so it is not saved: the player is told which
+// box holds it, and the focus goes there. A greyed height follows the width,
+// so the width is the box to correct then.
+bool Dovmirant_Config::refusesSize() {
+    for (const SizeBox& box : kSizeBoxes) {
+        Control& control = form_.control(box.name);
+        if (readsAsMissing(control.text())) {
+            (control.enabled() ? control : form_.control("txtwidth")).setFocus();
+            services_.dialogs.message(box.warning, u"Warning");
+            return true;
+        }
+    }
+    return false;
+}
+
+SaveResult Dovmirant_Config::saveINI() {
+    if (refusesSize()) {
+        return SaveResult::Refused;
+    }
     bool allWritten = true;
     for (const SettingDefinition& setting : kGameSettingsSchema) {
         if (!ModINIedit::WriteIniString(services_.profile, setting.section, setting.key,
@@ -169,7 +201,7 @@ bool Dovmirant_Config::saveINI() {
             allWritten = false;
         }
     }
-    return allWritten;
+    return allWritten ? SaveResult::Saved : SaveResult::Failed;
 }
 
 void Dovmirant_Config::Check1_Click() {
@@ -208,10 +240,15 @@ void Dovmirant_Config::HScroll_Change(const char* scrollBar, const char* valueLa
 }
 
 void Dovmirant_Config::Command1_Click() {
-    if (saveINI()) {
+    switch (saveINI()) {
+    case SaveResult::Saved:
         services_.dialogs.message(u"done", u"Lurn_config");
-    } else {
+        break;
+    case SaveResult::Failed:
         services_.dialogs.message(u"save failed!", u"Warning");
+        break;
+    case SaveResult::Refused:
+        break;
     }
 }
 

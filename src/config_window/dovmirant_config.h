@@ -12,6 +12,11 @@
 
 namespace lurn {
 
+// How a save ended. Refused: a size box holds a text that the next load
+// would take for a missing setting; the player was told which, and nothing
+// was written.
+enum class SaveResult : std::uint8_t { Saved, Failed, Refused };
+
 struct ConfigWindowServices {
     const ProfileStore& profile;
     const TextCodec& codec;
@@ -39,14 +44,16 @@ public:
     void Form_Unload();
 
     void readINI();
-    // Writes the twelve settings; false when any write failed.
-    bool saveINI();
+    // Writes the twelve settings; Failed when any write failed. A size text
+    // that would read back as missing is Refused, and nothing is written.
+    SaveResult saveINI();
 
 private:
     void wireHandlers();
     void assignToControl(const SettingDefinition& setting);
     void showValueLabels();
     Text currentValueText(const SettingDefinition& setting) const;
+    bool refusesSize();
 
     void Check1_Click();
     void txtwidth_KeyUp(std::int16_t keyCode, std::int16_t shift);

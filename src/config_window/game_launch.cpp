@@ -1,5 +1,6 @@
 // Starting the game: save, then open qeb_lurn.exe in the program's
-// directory. A started game ends this program at once.
+// directory, whether or not the save succeeded (the player was warned). A
+// started game ends this program at once.
 
 #include "config_window/dovmirant_config.h"
 
@@ -13,7 +14,7 @@ constexpr std::intptr_t kLastShellError = 32;
 } // namespace
 
 void Dovmirant_Config::Command2_Click() {
-    if (!saveINI()) {
+    if (saveINI() == SaveResult::Failed) {
         services_.dialogs.message(u"save failed!", u"Warning");
     }
     const Text directory = services_.system.programDirectory();

@@ -4,8 +4,8 @@
 import time
 import unittest
 
-from harness import (LauncherTestCase, arrow, click, click_on, config_window, focused, keys,
-                     named, read_settings, shown, xdotool)
+from harness import (SAMPLE, LauncherTestCase, arrow, click, click_on, config_window, focused,
+                     keys, named, read_settings, shown, xdotool)
 
 # The controls that take the focus, in tab order; an option pair takes it on
 # its selected member.
@@ -113,8 +113,16 @@ class Session(LauncherTestCase):
         self.assertEqual((text("height"), shown("height")["enabled"]), ("600", "1"),
                          "unticking keeps the height")
 
-    def test_6_save_writes_what_the_window_shows_and_says_done(self):
+    def test_6_an_emptied_height_is_refused_and_enter_on_save_saves(self):
+        keys("Return", "Escape")  # on the check box: nothing happens
+        self.assertEqual(shown("自动调整")["check"], "0")
+        click_on("height")
+        keys("End", "BackSpace", "BackSpace", "BackSpace")
         click_on("保存配置")
+        self.dismiss_message("Warning", "height missed!")
+        self.assertEqual(read_settings(self.folder.ini), SAMPLE)
+        # The focus is on the height: type it again, then go to the save button.
+        keys("6", "0", "0", *["shift+Tab"] * 5, "Return")
         self.dismiss_message("Lurn_config", "done")
         self.assertEqual(read_settings(self.folder.ini), {
             ("set", "simple"): "1", ("video", "FULLSCREEN"): "0", ("system", "SMOOTH"): "0",
@@ -142,6 +150,8 @@ class Session(LauncherTestCase):
         self.assertEqual(self.folder.exit_code(), 0)
         with open(self.folder.ini, "rb") as f:
             self.assertEqual(f.read(), before)
+        self.start()  # and it starts again with the height it had
+        self.assertEqual(text("height"), "600")
 
 
 if __name__ == "__main__":

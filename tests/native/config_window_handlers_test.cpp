@@ -12,12 +12,15 @@
 namespace lurn::test {
 namespace {
 
+const std::string kOpenGame = "open C:\\Games\\Lurn\\qeb_lurn.exe in C:\\Games\\Lurn";
+
 class ConfigWindowHandlersTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
         storeValidSettings(io.profile);
         window.Form_Load();
+        window.form().setView(&view);
         io.journal.clear();
     }
 
@@ -32,6 +35,7 @@ protected:
     Journal afterSaving() const { return Journal(io.journal.begin() + 12, io.journal.end()); }
 
     TestServices io;
+    RecordingView view;
     Dovmirant_Config window{io.services()};
 };
 
@@ -53,7 +57,7 @@ TEST_F(ConfigWindowHandlersTest, AspectLockDerivesAndLocksTheHeight) {
 }
 
 // Each control the user changes shows in its own value label and is saved
-// under its own key; the size is saved as typed.
+// under its own key.
 TEST_F(ConfigWindowHandlersTest, ChangedControlsAreShownAndSaved) {
     control("HScroll1").setValue(127);
     control("HScroll2").setValue(0);
@@ -65,8 +69,6 @@ TEST_F(ConfigWindowHandlersTest, ChangedControlsAreShownAndSaved) {
     control("Check4").setValue(2);
     control("Option1", 0).userClick();
     control("Option3", 0).userClick();
-    control("txtwidth").userSetText(u"1024x");
-    control("txtheight").userSetText(u"");
     std::string labels;
     for (const char* label : {"Label7", "Label8", "Label9", "Label11", "Label15"}) {
         labels += utf8(control(label).caption()) + " ";
@@ -76,10 +78,41 @@ TEST_F(ConfigWindowHandlersTest, ChangedControlsAreShownAndSaved) {
     // clang-format off
     EXPECT_EQ(io.journal, (Journal{
         "write set/simple=0", "write video/FULLSCREEN=0", "write system/SMOOTH=0",
-        "write system/GLHR=1", "write system/RESOLUTIONX=1024x", "write system/RESOLUTIONY=",
+        "write system/GLHR=1", "write system/RESOLUTIONX=800", "write system/RESOLUTIONY=600",
         "write Music/VOLUME=127", "write Music/VOLUMEWAV=0", "write Music/SOUND3D=2",
         "write set/WALK_SPEED1=37", "write set/WALK_SPEED2=1", "write set/BATTLE_SPEED=100"}));
     // clang-format on
+}
+
+// Saving refuses a size text that would read back as a missing setting:
+// nothing is written, the warning names the box and the focus goes there.
+// Every other text is written exactly as typed.
+TEST_F(ConfigWindowHandlersTest, SaveRefusesSizesThatWouldReadBackAsMissing) {
+    // clang-format off
+    const std::vector<Text> refused{u"", u" ", u" \t ", u"-65536", u" -65536", u"-065536",
+        u"-65536x", u"-65536.5", u"4294901760", u"-4295032832", u"0xFFFF0000", u"-0x10000",
+        u"0o37777600000", u"\"\"", u"\"-65536\"", u"'-65536'",
+        u"00000000000000000000004294901760", u"000000000000000000042949017607"}; // 29 read
+    const std::vector<Text> typed{u"1024x", u"abc", u"-65535", u"65536", u"+65536", u"- 65536",
+        u"--65536", u"0XFFFF0000", u"-", u"4294901761", u"\"-65536"};
+    // clang-format on
+    for (const auto& [box, key] :
+         {std::pair{"txtwidth", u"RESOLUTIONX"}, {"txtheight", u"RESOLUTIONY"}}) {
+        for (const Text& text : refused) {
+            control(box).userSetText(text);
+            io.journal.clear();
+            control("Command1").userClick();
+            EXPECT_EQ(io.journal, Journal{"message " + std::string(box + 3) + " missed! (Warning)"})
+                << utf8(text);
+            EXPECT_EQ(view.changed.back(), "focus " + std::string(box));
+        }
+        for (const Text& text : typed) {
+            control(box).userSetText(text);
+            EXPECT_EQ(window.saveINI(), SaveResult::Saved);
+            EXPECT_EQ(io.profile.value(u"system", key), text);
+        }
+        control(box).userSetText(u"600");
+    }
 }
 
 TEST_F(ConfigWindowHandlersTest, SaveButtonWritesThenReports) {
@@ -92,7 +125,6 @@ TEST_F(ConfigWindowHandlersTest, SaveButtonWritesThenReports) {
 }
 
 TEST_F(ConfigWindowHandlersTest, RunButtonSavesThenStartsTheGameInItsFolder) {
-    const std::string open = "open C:\\Games\\Lurn\\qeb_lurn.exe in C:\\Games\\Lurn";
     for (const auto& [result, ends] : {std::pair{33, true}, {32, false}, {2, false}}) {
         SCOPED_TRACE(result);
         io.journal.clear();
@@ -103,17 +135,24 @@ TEST_F(ConfigWindowHandlersTest, RunButtonSavesThenStartsTheGameInItsFolder) {
             control("Command2").userClick();
         }
         EXPECT_EQ(afterSaving(),
-                  (Journal{open, ends ? "end 0" : "message file missed! (Warning)"}));
+                  (Journal{kOpenGame, ends ? "end 0" : "message file missed! (Warning)"}));
     }
 }
 
-TEST_F(ConfigWindowHandlersTest, RunButtonStartsTheGameEvenWhenSavingFailed) {
+// A save that failed or was refused has warned once; the game starts all the
+// same. With the lock on, the greyed height follows the width, which takes
+// the focus.
+TEST_F(ConfigWindowHandlersTest, RunButtonStartsTheGameAfterAFailedOrRefusedSave) {
     io.profile.failWritesTo(u"Music", u"VOLUME");
     io.shell.launchResult = 33;
     EXPECT_THROW(control("Command2").userClick(), ProcessEnded);
-    EXPECT_EQ(afterSaving(),
-              (Journal{"message save failed! (Warning)",
-                       "open C:\\Games\\Lurn\\qeb_lurn.exe in C:\\Games\\Lurn", "end 0"}));
+    EXPECT_EQ(afterSaving(), (Journal{"message save failed! (Warning)", kOpenGame, "end 0"}));
+    control("Check1").userClick();
+    typeWidth(u"-87381"); // the height: -65536
+    io.journal.clear();
+    EXPECT_THROW(control("Command2").userClick(), ProcessEnded);
+    EXPECT_EQ(io.journal, (Journal{"message height missed! (Warning)", kOpenGame, "end 0"}));
+    EXPECT_EQ(view.changed.back(), "focus txtwidth");
 }
 
 TEST_F(ConfigWindowHandlersTest, ClosingEndsWithoutSaving) {

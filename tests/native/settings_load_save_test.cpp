@@ -198,7 +198,7 @@ TEST_F(SettingsLoadSaveTest, FailedWriteFailsSaveButAllAreAttempted) {
     io.profile.failWritesTo(u"system", u"SMOOTH");
     io.profile.set(u"set", u"BATTLE_SPEED", u"5");
     io.journal.clear();
-    EXPECT_FALSE(window->saveINI());
+    EXPECT_EQ(window->saveINI(), SaveResult::Failed);
     EXPECT_EQ(io.journal.size(), 12u);
     EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), u"80");
 }

@@ -33,8 +33,8 @@ protected:
     Text path;
 };
 
-// Names match whatever their case; a missing file, section or key, or the
-// value -65536, is the missing-setting error.
+// Names match whatever their case; a missing file, section or key, or a
+// value that reads as -65536, is the missing-setting error.
 TEST_F(ProfileFileTest, ReadsWholeNumbersOrRaisesNotFound) {
     const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
         {"[SET]\r\nsimple=1\r\n", 1},
@@ -46,6 +46,10 @@ TEST_F(ProfileFileTest, ReadsWholeNumbersOrRaisesNotFound) {
         {"[video]\r\nsimple=1\r\n", std::nullopt},
         {"[set]\r\nsimplex=1\r\nWALK_SPEED1=3\r\n", std::nullopt},
         {"[set]\r\nsimple=-65536\r\n", std::nullopt},
+        // What a save must therefore never write: an empty value, a number
+        // that wraps to -65536 in 32 bits.
+        {"[set]\r\nsimple=\r\n", std::nullopt},
+        {"[set]\r\nsimple=4294901760\r\n", std::nullopt},
     };
     int number = 0;
     for (const auto& [file, expected] : cases) {

@@ -415,6 +415,17 @@ bool Win32Form::moveWithinOptionPair(std::size_t position) {
     return true;
 }
 
+// Enter, on the main keyboard or the keypad, presses the focused button as
+// Space does: once for each press, not again while the key is held. The
+// window has no default button, so Enter anywhere else does nothing.
+bool Win32Form::pressWithEnter(std::size_t position, LPARAM keyData) {
+    constexpr LPARAM kKeyWasDown = 1 << 30;
+    if ((keyData & kKeyWasDown) == 0) {
+        form_.at(position).userClick();
+    }
+    return true;
+}
+
 bool Win32Form::preTranslate(const MSG& message) {
     if (message.message != WM_KEYDOWN || !owns(message.hwnd)) {
         return false;
@@ -426,6 +437,10 @@ bool Win32Form::preTranslate(const MSG& message) {
         return moveFocusByTab(GetKeyState(VK_SHIFT) < 0);
     }
     const std::size_t position = positionOf(message.hwnd);
+    if (position != kNoPosition && form_.at(position).is(ControlKind::CommandButton) &&
+        message.wParam == VK_RETURN) {
+        return pressWithEnter(position, message.lParam);
+    }
     if (position != kNoPosition && form_.at(position).is(ControlKind::OptionButton)) {
         switch (message.wParam) {
         case VK_LEFT:
@@ -489,6 +504,13 @@ void Win32Form::propertyChanged(const Control& control, ControlProperty property
         break;
     case ControlProperty::Enabled:
         EnableWindow(child, control.enabled() ? TRUE : FALSE);
+        break;
+    case ControlProperty::Focus:
+        lastFocus_ = child;
+        SetFocus(child);
+        if (control.is(ControlKind::TextBox)) {
+            SendMessageW(child, EM_SETSEL, 0, -1);
+        }
         break;
     }
 }

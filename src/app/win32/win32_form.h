@@ -34,7 +34,7 @@ public:
 
     // Keyboard handling that the window does itself, before dispatch: Tab
     // and Shift+Tab by tab index across all containers, arrow keys within an
-    // option pair. True when the message was consumed.
+    // option pair, Enter on a button. True when the message was consumed.
     bool preTranslate(const MSG& message);
     // After dispatch: key releases in text boxes.
     void afterDispatch(const MSG& message);
@@ -64,6 +64,7 @@ private:
     std::vector<std::size_t> focusOrder() const;
     bool moveFocusByTab(bool backwards);
     bool moveWithinOptionPair(std::size_t position);
+    bool pressWithEnter(std::size_t position, LPARAM keyData);
     bool owns(HWND window) const;
 
     Form& form_;

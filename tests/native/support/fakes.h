@@ -98,12 +98,15 @@ private:
 // "Option3(1)" for an element of a control array, "Check1" otherwise.
 std::string displayName(const Control& control);
 
-// The controls whose value or text the program changed, in order.
+// The controls whose value or text the program changed, in order, and
+// "focus txtwidth" where it moved the focus.
 class RecordingView : public FormView {
 public:
     void propertyChanged(const Control& control, ControlProperty property) override {
         if (property == ControlProperty::Value || property == ControlProperty::Text) {
             changed.push_back(displayName(control));
+        } else if (property == ControlProperty::Focus) {
+            changed.push_back("focus " + displayName(control));
         }
     }
     std::vector<std::string> changed;
