@@ -2,6 +2,7 @@
 // fresh temporary folder.
 
 #include "app/runtime_error.h"
+#include "app/win32/handles.h"
 #include "app/win32/win32_ports.h"
 #include "settings/mod_ini_edit.h"
 #include "support/win32_test_support.h"
@@ -62,6 +63,45 @@ TEST_F(ProfileFileTest, ReadsWholeNumbersOrRaisesNotFound) {
             EXPECT_EQ(error.description, u"INI Section set Key simple Not found");
         }
     }
+}
+
+// A file that is there but cannot be opened is reported with the system's
+// error and reason, not as a missing key, and is left as it was.
+TEST_F(ProfileFileTest, ReadOfAFileThatCannotBeOpenedNamesTheSystemsReason) {
+    writeBytes(path, "[set]\r\nsimple=1\r\n");
+    const TempFolder other;
+    const Text folderInPlace = other.file(u"qebmod.ini");
+    ASSERT_TRUE(CreateDirectoryW(api(folderInPlace), nullptr));
+    const std::pair<Text, std::uint32_t> cases[] = {
+        {path, 0x80070020u},          // held open without sharing
+        {folderInPlace, 0x80070005u}, // access denied
+    };
+    {
+        const win32::File held = win32::openedFile(
+            CreateFileW(api(path), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        for (const auto& [file, number] : cases) {
+            ModINIedit::IniPath = file;
+            try {
+                ReadIniInt(store, u"set", u"simple");
+                ADD_FAILURE() << "read " << utf8(file);
+            } catch (const RuntimeError& error) {
+                const Text start = u"qebmod.ini cannot be read: ";
+                EXPECT_EQ(static_cast<std::uint32_t>(error.number), number);
+                ASSERT_GT(error.description.size(), start.size());
+                EXPECT_EQ(error.description.substr(0, start.size()), start);
+                // The system's own words for the error, without their line end.
+                wchar_t words[512] = {};
+                FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, number & 0xFFFF, 0, words, 512,
+                               nullptr);
+                const Text reason = error.description.substr(start.size());
+                EXPECT_EQ(Text(reinterpret_cast<const char16_t*>(words)).rfind(reason + u"\r\n", 0),
+                          0u)
+                    << utf8(reason);
+            }
+        }
+    }
+    EXPECT_EQ(readBytes(path), "[set]\r\nsimple=1\r\n");
 }
 
 TEST_F(ProfileFileTest, WriteCreatesTheFileOrAddsTheSectionAsNarrowText) {

@@ -4,9 +4,29 @@
 
 #include <shellapi.h>
 
+#include <iterator>
 #include <vector>
 
 namespace lurn::win32 {
+
+namespace {
+
+// The system's description of an error, in the user's language, without
+// its line end.
+Text systemMessage(DWORD error) {
+    wchar_t buffer[512] = {};
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                       0, buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
+    Text message(reinterpret_cast<const char16_t*>(buffer), length);
+    while (!message.empty() &&
+           (message.back() == u'\r' || message.back() == u'\n' || message.back() == u' ')) {
+        message.pop_back();
+    }
+    return message.empty() ? u"system error " + decimalText(error) : message;
+}
+
+} // namespace
 
 std::int32_t ProfileFunctions::readInt(const Text& section, const Text& key, std::int32_t fallback,
                                        const Text& path) const {
@@ -17,6 +37,20 @@ std::int32_t ProfileFunctions::readInt(const Text& section, const Text& key, std
 bool ProfileFunctions::writeString(const Text& section, const Text& key, const Text& value,
                                    const Text& path) const {
     return WritePrivateProfileStringW(wide(section), wide(key), wide(value), wide(path)) != FALSE;
+}
+
+std::optional<FileReadFailure> ProfileFunctions::readFailure(const Text& path) const {
+    // Shared every way, as a reader should ask, so that only a holder that
+    // denies reading, a folder or a missing permission stops it.
+    const File file = openedFile(CreateFileW(
+        wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD error = file ? ERROR_SUCCESS : GetLastError();
+    if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        return std::nullopt;
+    }
+    return FileReadFailure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(error)),
+                           systemMessage(error)};
 }
 
 std::optional<std::string> CodePageConverter::narrow(TextView text, unsigned codePage) const {
