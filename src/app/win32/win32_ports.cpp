@@ -2,6 +2,7 @@
 
 #include "app/win32/handles.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <iterator>
@@ -25,6 +26,25 @@ Text systemMessage(DWORD error) {
     }
     return message.empty() ? u"system error " + decimalText(error) : message;
 }
+
+// COM on this thread, apartment-threaded and without OLE1's DDE, for the
+// length of a scope.
+class ComApartment {
+public:
+    ComApartment()
+        : initialised_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool initialised_;
+};
 
 } // namespace
 
@@ -132,9 +152,31 @@ void MessageBoxes::message(const Text& text, const Text& title) const {
 }
 
 std::intptr_t ShellLauncher::open(const Text& file, const Text& workingDirectory) const {
-    const HINSTANCE result =
-        ShellExecuteW(nullptr, L"open", wide(file), L"", wide(workingDirectory), SW_SHOWNORMAL);
-    return reinterpret_cast<std::intptr_t>(result);
+    // A folder of the game's name is no program; the shell would open it in
+    // a window of its own.
+    const DWORD attributes = GetFileAttributesW(wide(file));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return SE_ERR_FNF;
+    }
+    // The shell's execute hooks and its prompt for a program that came from
+    // the internet run through COM. The call returns once the start is
+    // complete, as this process ends right after it; the caller shows any
+    // failure itself, as it always has.
+    const ComApartment com;
+    SHELLEXECUTEINFOW execute{};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    execute.lpVerb = L"open";
+    execute.lpFile = wide(file);
+    execute.lpParameters = L"";
+    execute.lpDirectory = wide(workingDirectory);
+    execute.nShow = SW_SHOWNORMAL;
+    const bool started = ShellExecuteExW(&execute) != FALSE;
+    const auto result = reinterpret_cast<std::intptr_t>(execute.hInstApp);
+    if (!started && result > SE_ERR_DLLNOTFOUND) {
+        return 0; // a failure that gave no error value
+    }
+    return result;
 }
 
 void ProcessExit::end(unsigned exitCode) const {
