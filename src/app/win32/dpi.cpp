@@ -13,11 +13,13 @@ struct DpiFunctions {
     using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     using AdjustWindowRectExForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     using SystemParametersInfoForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+    using GetSystemMetricsForDpi = int(WINAPI*)(int, UINT);
 
     Library shcore;
     GetDpiForMonitor getDpiForMonitor = nullptr;                     // Windows 8.1
     AdjustWindowRectExForDpi adjustWindowRectExForDpi = nullptr;     // Windows 10 1607
     SystemParametersInfoForDpi systemParametersInfoForDpi = nullptr; // Windows 10 1607
+    GetSystemMetricsForDpi getSystemMetricsForDpi = nullptr;         // Windows 10 1607
 };
 
 template <typename Function> Function lookUp(HMODULE module, const char* name) {
@@ -40,6 +42,8 @@ const DpiFunctions& dpiFunctions() {
             lookUp<DpiFunctions::AdjustWindowRectExForDpi>(user, "AdjustWindowRectExForDpi");
         found.systemParametersInfoForDpi =
             lookUp<DpiFunctions::SystemParametersInfoForDpi>(user, "SystemParametersInfoForDpi");
+        found.getSystemMetricsForDpi =
+            lookUp<DpiFunctions::GetSystemMetricsForDpi>(user, "GetSystemMetricsForDpi");
         return found;
     }();
     return functions;
@@ -76,6 +80,14 @@ RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int 
         AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     }
     return rect;
+}
+
+int systemMetricForDpi(int index, int dpi) {
+    const DpiFunctions& functions = dpiFunctions();
+    if (functions.getSystemMetricsForDpi != nullptr) {
+        return functions.getSystemMetricsForDpi(index, static_cast<UINT>(dpi));
+    }
+    return MulDiv(GetSystemMetrics(index), dpi, systemDpi());
 }
 
 Font messageFont(int dpi, unsigned captionCodePage) {
