@@ -3,6 +3,7 @@ add_library(lurn_win32 STATIC
     app/win32/win32_ports.cpp
     app/win32/dpi.cpp
     app/win32/placement.cpp
+    app/win32/frame_theme.cpp
     app/win32/picture.cpp
     app/win32/win32_form.cpp
     app/win32/top_level.cpp

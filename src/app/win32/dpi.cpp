@@ -1,5 +1,7 @@
 #include "app/win32/dpi.h"
 
+#include "app/win32/system_library.h"
+
 #include <cstdint>
 
 namespace lurn::win32 {
@@ -22,19 +24,12 @@ struct DpiFunctions {
     GetSystemMetricsForDpi getSystemMetricsForDpi = nullptr;         // Windows 10 1607
 };
 
-template <typename Function> Function lookUp(HMODULE module, const char* name) {
-    if (module == nullptr) {
-        return nullptr;
-    }
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // Looked up once, on first use. shcore.dll comes from the system folder
 // only and stays loaded while the process runs.
 const DpiFunctions& dpiFunctions() {
     static const DpiFunctions functions = [] {
         DpiFunctions found;
-        found.shcore.reset(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        found.shcore = systemLibrary(L"shcore.dll");
         found.getDpiForMonitor =
             lookUp<DpiFunctions::GetDpiForMonitor>(found.shcore.get(), "GetDpiForMonitor");
         const HMODULE user = GetModuleHandleW(L"user32.dll");

@@ -1,6 +1,7 @@
 #include "app/win32/win32_form.h"
 
 #include "app/win32/dpi.h"
+#include "app/win32/frame_theme.h"
 #include "app/win32/picture.h"
 #include "app/win32/placement.h"
 #include "app/win32/top_level.h"
@@ -585,7 +586,12 @@ void Win32Form::paintFrame(HWND frame) {
     GetTextMetricsW(dc, &metrics);
     RECT border = client;
     border.top += metrics.tmHeight / 2;
-    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    const FrameTheme theme(frame);
+    if (theme) {
+        theme.drawBorder(dc, border);
+    } else {
+        DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    }
     const Text caption = windowText(frame);
     if (!caption.empty()) {
         const int margin = toPixels(90);
@@ -593,7 +599,7 @@ void Win32Form::paintFrame(HWND frame) {
         GetTextExtentPoint32W(dc, wide(caption), static_cast<int>(caption.size()), &extent);
         RECT label{margin, 0, margin + extent.cx + 4, metrics.tmHeight};
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(dc, theme ? theme.textColour() : GetSysColor(COLOR_BTNTEXT));
         ExtTextOutW(dc, margin + 2, 0, ETO_OPAQUE, &label, wide(caption),
                     static_cast<UINT>(caption.size()), nullptr);
     }
