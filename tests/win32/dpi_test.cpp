@@ -291,6 +291,32 @@ TEST_F(DpiTest, BothWindowsOpenCentredOnTheWorkAreaWithTheirTopLeftInIt) {
     EXPECT_EQ(tooLarge, std::getenv("LURN_TEST_DESKTOP") != nullptr);
 }
 
+// A frame's border is the system's own group box's: in the visual style
+// where one is active (as in the test prefix), the classic one where none is.
+TEST_F(DpiTest, FramesHaveTheBorderOfTheSystemsGroupBox) {
+    const ShownForm shown(kConfigWindowDefinition);
+    const HWND frame = shown.handle(shown.form.control("Frame2"));
+    RECT size{};
+    GetClientRect(frame, &size);
+    const win32::Window box(CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
+                                            0, 0, size.right, size.bottom, shown.window.hwnd(),
+                                            nullptr, nullptr, nullptr));
+    SendMessageW(box.get(), WM_SETFONT, SendMessageW(frame, WM_GETFONT, 0, 0), FALSE);
+    paintAll();
+    // The left side below the caption.
+    const auto leftSide = [&size](HWND window) {
+        const HDC dc = GetDC(window);
+        std::vector<COLORREF> pixels;
+        for (int y = size.bottom / 2; y < size.bottom - 4; ++y) {
+            pixels.insert(pixels.end(),
+                          {GetPixel(dc, 0, y), GetPixel(dc, 1, y), GetPixel(dc, 2, y)});
+        }
+        ReleaseDC(window, dc);
+        return pixels;
+    };
+    EXPECT_TRUE(leftSide(frame) == leftSide(box.get()));
+}
+
 TEST_F(DpiTest, CaptionsFitTheirControls) {
     ShownForm shown(kConfigWindowDefinition);
     load(shown.form);

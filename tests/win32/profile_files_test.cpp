@@ -72,32 +72,24 @@ TEST_F(ProfileFileTest, ReadOfAFileThatCannotBeOpenedNamesTheSystemsReason) {
     const TempFolder other;
     const Text folderInPlace = other.file(u"qebmod.ini");
     ASSERT_TRUE(CreateDirectoryW(api(folderInPlace), nullptr));
-    const std::pair<Text, std::uint32_t> cases[] = {
-        {path, 0x80070020u},          // held open without sharing
-        {folderInPlace, 0x80070005u}, // access denied
-    };
     {
         const win32::File held = win32::openedFile(
             CreateFileW(api(path), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(held);
-        for (const auto& [file, number] : cases) {
+        // Held open without sharing; a folder, which cannot be opened as a file.
+        for (const auto& [file, error] : {std::pair{path, 32u}, std::pair{folderInPlace, 5u}}) {
             ModINIedit::IniPath = file;
+            wchar_t words[512] = {}; // the system's own, without their line end
+            FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error, 0, words, 512, nullptr);
+            Text expected =
+                u"qebmod.ini cannot be read: " + Text(reinterpret_cast<char16_t*>(words));
+            expected.erase(expected.find_last_not_of(u"\r\n") + 1);
             try {
                 ReadIniInt(store, u"set", u"simple");
                 ADD_FAILURE() << "read " << utf8(file);
-            } catch (const RuntimeError& error) {
-                const Text start = u"qebmod.ini cannot be read: ";
-                EXPECT_EQ(static_cast<std::uint32_t>(error.number), number);
-                ASSERT_GT(error.description.size(), start.size());
-                EXPECT_EQ(error.description.substr(0, start.size()), start);
-                // The system's own words for the error, without their line end.
-                wchar_t words[512] = {};
-                FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, number & 0xFFFF, 0, words, 512,
-                               nullptr);
-                const Text reason = error.description.substr(start.size());
-                EXPECT_EQ(Text(reinterpret_cast<const char16_t*>(words)).rfind(reason + u"\r\n", 0),
-                          0u)
-                    << utf8(reason);
+            } catch (const RuntimeError& raised) {
+                EXPECT_EQ(static_cast<std::uint32_t>(raised.number), 0x80070000u | error);
+                EXPECT_EQ(raised.description, expected);
             }
         }
     }
