@@ -17,7 +17,7 @@ RECT openingPlace(int width, int height) {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
     }
     const RECT& work = monitor.rcWork;
-    RECT place = centredOn(work, width, height);
+    const RECT place = centredOn(work, width, height);
     const int left = std::max(place.left, work.left);
     const int top = std::max(place.top, work.top);
     return RECT{left, top, left + width, top + height};

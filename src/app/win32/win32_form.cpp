@@ -268,13 +268,10 @@ void Win32Form::showIcons() {
     if (resource == 0) {
         return;
     }
-    const auto iconAt = [&](int metric) {
-        const int size = systemMetricForDpi(metric, dpi_);
-        return Icon(static_cast<HICON>(
-            LoadImageW(instance_, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, 0)));
-    };
-    const Icon previousBig = std::exchange(bigIcon_, iconAt(SM_CXICON));
-    const Icon previousSmall = std::exchange(smallIcon_, iconAt(SM_CXSMICON));
+    const Icon previousBig = std::exchange(
+        bigIcon_, scaledIcon(instance_, resource, systemMetricForDpi(SM_CXICON, dpi_)));
+    const Icon previousSmall = std::exchange(
+        smallIcon_, scaledIcon(instance_, resource, systemMetricForDpi(SM_CXSMICON, dpi_)));
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
