@@ -79,8 +79,9 @@ public:
     virtual void message(const Text& text, const Text& title) const = 0;
 };
 
-// Starts a program with the verb "open" in a working directory, without
-// waiting for it. Returns the shell's result: above 32 means started.
+// Starts a program with the verb "open" in a working directory; returns once
+// the start is complete, without waiting for the program. Returns the shell's
+// result: above 32 means started (a folder is no program).
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
