@@ -16,6 +16,11 @@ namespace lurn {
 inline constexpr unsigned kCodePageGbk = 936;
 inline constexpr unsigned kCodePageBig5 = 950;
 
+struct FileReadFailure {
+    std::int32_t number;
+    Text reason;
+};
+
 // The settings file: one private-profile call per operation.
 class ProfileStore {
 public:
@@ -27,6 +32,11 @@ public:
     // Stores key=value; true when the operating system reported success.
     virtual bool writeString(const Text& section, const Text& key, const Text& value,
                              const Text& path) const = 0;
+    // Why a file that exists cannot be opened for reading (held open without
+    // sharing, a folder in its place, no permission): the system's error as
+    // a number and in its own words. Nothing when the file can be read or
+    // does not exist.
+    virtual std::optional<FileReadFailure> readFailure(const Text& path) const = 0;
 };
 
 // Narrowing and widening by code page. An empty optional means the
@@ -69,8 +79,9 @@ public:
     virtual void message(const Text& text, const Text& title) const = 0;
 };
 
-// Starts a program with the verb "open" in a working directory, without
-// waiting for it. Returns the shell's result: above 32 means started.
+// Starts a program with the verb "open" in a working directory; returns once
+// the start is complete, without waiting for the program. Returns the shell's
+// result: above 32 means started (a folder is no program).
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;

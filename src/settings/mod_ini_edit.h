@@ -18,7 +18,9 @@ extern Text IniPath;
 inline constexpr std::int32_t kMissingValue = -65536;
 
 // Reads one integer setting. A missing file, section or key (or a value that
-// reads as -65536) raises error 0x80040001 naming the section and the key.
+// reads as -65536) raises error 0x80040001 naming the section and the key;
+// a file that is there but cannot be opened for reading raises the system's
+// error, naming the file and the system's reason.
 std::int32_t ReadIniInt(const ProfileStore& store, const Text& section, const Text& key);
 
 // Writes one value as text; true when the operating system reported success.

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -50,10 +51,19 @@ void settleFonts() {
     run(L"cmd.exe /c exit");
 }
 
+// The desktop's size in pixels: LURN_TEST_DESKTOP, or a 1024 x 768 screen
+// at the test's DPI.
+std::wstring desktopSize(int dpi) {
+    const char* given = std::getenv("LURN_TEST_DESKTOP");
+    if (given != nullptr) {
+        return std::wstring(given, given + std::strlen(given));
+    }
+    return std::to_wstring(MulDiv(1024, dpi, 96)) + L"x" + std::to_wstring(MulDiv(768, dpi, 96));
+}
+
 int runAtDpi(int dpi) {
-    const std::wstring desktop = L"LurnDpi" + std::to_wstring(dpi);
-    const std::wstring size =
-        std::to_wstring(MulDiv(1024, dpi, 96)) + L"x" + std::to_wstring(MulDiv(768, dpi, 96));
+    const std::wstring size = desktopSize(dpi);
+    const std::wstring desktop = L"LurnDpi" + std::to_wstring(dpi) + L"_" + size;
     const wchar_t* const desktops = L"Software\\Wine\\Explorer\\Desktops";
     const wchar_t* const display = L"Control Panel\\Desktop";
     RegSetKeyValueW(HKEY_CURRENT_USER, desktops, desktop.c_str(), REG_SZ, size.c_str(),
@@ -98,14 +108,18 @@ struct ShownForm {
     win32::Win32Form window{form, GetModuleHandleW(nullptr)};
 };
 
-void expectLaidOutAt(const ShownForm& shown, int dpi) {
+// The window's client area is its twips at `dpi`, to the pixel.
+void expectClientAt(const ShownForm& shown, int dpi) {
+    RECT client{};
+    GetClientRect(shown.window.hwnd(), &client);
+    EXPECT_EQ(client.right, MulDiv(shown.form.definition().clientWidth, dpi, 1440));
+    EXPECT_EQ(client.bottom, MulDiv(shown.form.definition().clientHeight, dpi, 1440));
+}
+
+void expectControlsAt(const ShownForm& shown, int dpi) {
     const auto pixels = [dpi](int twips) {
         return MulDiv(twips, dpi, 1440);
     };
-    RECT client{};
-    GetClientRect(shown.window.hwnd(), &client);
-    EXPECT_NEAR(client.right, pixels(shown.form.definition().clientWidth), 1);
-    EXPECT_NEAR(client.bottom, pixels(shown.form.definition().clientHeight), 1);
     for (std::size_t position = 0; position < shown.form.count(); ++position) {
         const Control& control = shown.form.at(position);
         if (control.is(ControlKind::Timer)) {
@@ -243,9 +257,64 @@ TEST_F(DpiTest, BothWindowsAreTheirTwipsAtTheDisplayDpiWithThePictureFillingItsB
     for (const FormDefinition* definition : {&kSplashDefinition, &kConfigWindowDefinition}) {
         SCOPED_TRACE(definition->name);
         const ShownForm shown(*definition);
-        expectLaidOutAt(shown, dpi);
+        expectClientAt(shown, dpi);
+        expectControlsAt(shown, dpi);
         expectPictureFillsItsBox(shown, dpi);
     }
+}
+
+// Centred on the primary monitor's work area; along a side where the window
+// is larger, its top-left corner is the work area's.
+TEST_F(DpiTest, BothWindowsOpenCentredOnTheWorkAreaWithTheirTopLeftInIt) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    const RECT& work = monitor.rcWork;
+    bool tooLarge = false;
+    const auto expectPlaced = [&tooLarge](LONG low, LONG high, LONG workLow, LONG workHigh) {
+        if (high - low > workHigh - workLow) {
+            tooLarge = true;
+            EXPECT_EQ(low, workLow);
+        } else {
+            EXPECT_NEAR(low - workLow, workHigh - high, 1);
+        }
+    };
+    for (const FormDefinition* definition : {&kSplashDefinition, &kConfigWindowDefinition}) {
+        SCOPED_TRACE(definition->name);
+        const ShownForm shown(*definition);
+        RECT placed{};
+        GetWindowRect(shown.window.hwnd(), &placed);
+        expectPlaced(placed.left, placed.right, work.left, work.right);
+        expectPlaced(placed.top, placed.bottom, work.top, work.bottom);
+    }
+    // A 1024 x 768 screen at 144 DPI is too narrow for the settings window.
+    EXPECT_EQ(tooLarge, std::getenv("LURN_TEST_DESKTOP") != nullptr);
+}
+
+// A frame's border is the system's own group box's: in the visual style
+// where one is active (as in the test prefix), the classic one where none is.
+TEST_F(DpiTest, FramesHaveTheBorderOfTheSystemsGroupBox) {
+    const ShownForm shown(kConfigWindowDefinition);
+    const HWND frame = shown.handle(shown.form.control("Frame2"));
+    RECT size{};
+    GetClientRect(frame, &size);
+    const win32::Window box(CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
+                                            0, 0, size.right, size.bottom, shown.window.hwnd(),
+                                            nullptr, nullptr, nullptr));
+    SendMessageW(box.get(), WM_SETFONT, SendMessageW(frame, WM_GETFONT, 0, 0), FALSE);
+    paintAll();
+    // The left side below the caption.
+    const auto leftSide = [&size](HWND window) {
+        const HDC dc = GetDC(window);
+        std::vector<COLORREF> pixels;
+        for (int y = size.bottom / 2; y < size.bottom - 4; ++y) {
+            pixels.insert(pixels.end(),
+                          {GetPixel(dc, 0, y), GetPixel(dc, 1, y), GetPixel(dc, 2, y)});
+        }
+        ReleaseDC(window, dc);
+        return pixels;
+    };
+    EXPECT_TRUE(leftSide(frame) == leftSide(box.get()));
 }
 
 TEST_F(DpiTest, CaptionsFitTheirControls) {
@@ -272,23 +341,45 @@ TEST_F(DpiTest, ADpiChangeLaysTheWindowOutAgainAndKeepsWhatItShows) {
     }
     const auto before = looksOf(shown);
 
-    // What the system suggests on a move to a monitor of another DPI.
+    // A move to a monitor of another DPI, and back. What the system suggests
+    // scales the window's rectangle, frame and all, so its size may be some
+    // pixels off.
     const int otherDpi = dpi == 96 ? 120 : 96;
     const HWND window = shown.window.hwnd();
-    RECT suggested{0, 0, MulDiv(10575, otherDpi, 1440), MulDiv(4320, otherDpi, 1440)};
-    AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
-    OffsetRect(&suggested, 40 - suggested.left, 30 - suggested.top);
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(otherDpi, otherDpi),
-                 reinterpret_cast<LPARAM>(&suggested));
-    paintAll();
-
-    RECT placed{};
-    GetWindowRect(window, &placed);
-    EXPECT_TRUE(EqualRect(&placed, &suggested));
-    expectLaidOutAt(shown, otherDpi);
+    const auto changeDpi = [&](int oldDpi, int newDpi, POINT at) {
+        RECT now{};
+        GetWindowRect(window, &now);
+        RECT suggested{at.x, at.y, at.x + MulDiv(now.right - now.left, newDpi, oldDpi) + 3,
+                       at.y + MulDiv(now.bottom - now.top, newDpi, oldDpi) + 2};
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        paintAll();
+        return suggested;
+    };
+    changeDpi(dpi, otherDpi, {40, 30});
+    // Wine draws the frame at the display's DPI whatever a window's, so the
+    // client area is checked on the way back only.
+    expectControlsAt(shown, otherDpi);
     expectPictureFillsItsBox(shown, otherDpi);
     expectCaptionsFit(shown, otherDpi);
+    for (const auto& [which, size] : {std::pair{ICON_BIG, 32}, std::pair{ICON_SMALL, 16}}) {
+        ICONINFO icon{};
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)),
+                                &icon));
+        const win32::Bitmap colour(icon.hbmColor);
+        const win32::Bitmap mask(icon.hbmMask);
+        BITMAP bitmap{};
+        GetObjectW(colour.get(), sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, MulDiv(size, otherDpi, 96)) << "icon " << which;
+    }
+
+    const RECT suggested = changeDpi(otherDpi, dpi, {50, 40});
+    expectClientAt(shown, dpi);
+    expectControlsAt(shown, dpi);
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    EXPECT_NEAR(placed.left + placed.right, suggested.left + suggested.right, 1);
+    EXPECT_NEAR(placed.top + placed.bottom, suggested.top + suggested.bottom, 1);
     EXPECT_TRUE(looksOf(shown) == before);
     EXPECT_EQ(GetFocus(), focus);
     EXPECT_EQ(events, 0);

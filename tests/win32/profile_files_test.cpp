@@ -2,6 +2,7 @@
 // fresh temporary folder.
 
 #include "app/runtime_error.h"
+#include "app/win32/handles.h"
 #include "app/win32/win32_ports.h"
 #include "settings/mod_ini_edit.h"
 #include "support/win32_test_support.h"
@@ -66,6 +67,37 @@ TEST_F(ProfileFileTest, ReadsWholeNumbersOrRaisesNotFound) {
             EXPECT_EQ(error.description, u"INI Section set Key simple Not found");
         }
     }
+}
+
+// A file that is there but cannot be opened is reported with the system's
+// error and reason, not as a missing key, and is left as it was.
+TEST_F(ProfileFileTest, ReadOfAFileThatCannotBeOpenedNamesTheSystemsReason) {
+    writeBytes(path, "[set]\r\nsimple=1\r\n");
+    const TempFolder other;
+    const Text folderInPlace = other.file(u"qebmod.ini");
+    ASSERT_TRUE(CreateDirectoryW(api(folderInPlace), nullptr));
+    {
+        const win32::File held = win32::openedFile(
+            CreateFileW(api(path), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        // Held open without sharing; a folder, which cannot be opened as a file.
+        for (const auto& [file, error] : {std::pair{path, 32u}, std::pair{folderInPlace, 5u}}) {
+            ModINIedit::IniPath = file;
+            wchar_t words[512] = {}; // the system's own, without their line end
+            FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error, 0, words, 512, nullptr);
+            Text expected =
+                u"qebmod.ini cannot be read: " + Text(reinterpret_cast<char16_t*>(words));
+            expected.erase(expected.find_last_not_of(u"\r\n") + 1);
+            try {
+                ReadIniInt(store, u"set", u"simple");
+                ADD_FAILURE() << "read " << utf8(file);
+            } catch (const RuntimeError& raised) {
+                EXPECT_EQ(static_cast<std::uint32_t>(raised.number), 0x80070000u | error);
+                EXPECT_EQ(raised.description, expected);
+            }
+        }
+    }
+    EXPECT_EQ(readBytes(path), "[set]\r\nsimple=1\r\n");
 }
 
 TEST_F(ProfileFileTest, WriteCreatesTheFileOrAddsTheSectionAsNarrowText) {

@@ -1,5 +1,7 @@
 #include "app/win32/dpi.h"
 
+#include "app/win32/system_library.h"
+
 #include <cstdint>
 
 namespace lurn::win32 {
@@ -13,26 +15,21 @@ struct DpiFunctions {
     using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     using AdjustWindowRectExForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     using SystemParametersInfoForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+    using GetSystemMetricsForDpi = int(WINAPI*)(int, UINT);
 
     Library shcore;
     GetDpiForMonitor getDpiForMonitor = nullptr;                     // Windows 8.1
     AdjustWindowRectExForDpi adjustWindowRectExForDpi = nullptr;     // Windows 10 1607
     SystemParametersInfoForDpi systemParametersInfoForDpi = nullptr; // Windows 10 1607
+    GetSystemMetricsForDpi getSystemMetricsForDpi = nullptr;         // Windows 10 1607
 };
-
-template <typename Function> Function lookUp(HMODULE module, const char* name) {
-    if (module == nullptr) {
-        return nullptr;
-    }
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 // Looked up once, on first use. shcore.dll comes from the system folder
 // only and stays loaded while the process runs.
 const DpiFunctions& dpiFunctions() {
     static const DpiFunctions functions = [] {
         DpiFunctions found;
-        found.shcore.reset(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        found.shcore = systemLibrary(L"shcore.dll");
         found.getDpiForMonitor =
             lookUp<DpiFunctions::GetDpiForMonitor>(found.shcore.get(), "GetDpiForMonitor");
         const HMODULE user = GetModuleHandleW(L"user32.dll");
@@ -40,6 +37,8 @@ const DpiFunctions& dpiFunctions() {
             lookUp<DpiFunctions::AdjustWindowRectExForDpi>(user, "AdjustWindowRectExForDpi");
         found.systemParametersInfoForDpi =
             lookUp<DpiFunctions::SystemParametersInfoForDpi>(user, "SystemParametersInfoForDpi");
+        found.getSystemMetricsForDpi =
+            lookUp<DpiFunctions::GetSystemMetricsForDpi>(user, "GetSystemMetricsForDpi");
         return found;
     }();
     return functions;
@@ -76,6 +75,14 @@ RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int 
         AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     }
     return rect;
+}
+
+int systemMetricForDpi(int index, int dpi) {
+    const DpiFunctions& functions = dpiFunctions();
+    if (functions.getSystemMetricsForDpi != nullptr) {
+        return functions.getSystemMetricsForDpi(index, static_cast<UINT>(dpi));
+    }
+    return MulDiv(GetSystemMetrics(index), dpi, systemDpi());
 }
 
 Font messageFont(int dpi, unsigned captionCodePage) {

@@ -19,6 +19,9 @@ int primaryMonitorDpi();
 // `height` pixels for the style, with the frame measured at `dpi`.
 RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int dpi);
 
+// A size of the system's metrics (SM_CXICON, ...) at `dpi`.
+int systemMetricForDpi(int index, int dpi);
+
 // The system's message font at `dpi`, for captions in the characters of
 // `captionCodePage`. The captions are simplified Chinese on every system:
 // where the system's own code page is not theirs, its font may lack their

@@ -49,6 +49,13 @@ using Bitmap = Owned<HBITMAP, deleteGdi<HBITMAP>>;
 using Window = Owned<HWND, DestroyWindow>;
 using Library = Owned<HMODULE, FreeLibrary>;
 using MemoryDc = Owned<HDC, DeleteDC>;
+using Icon = Owned<HICON, DestroyIcon>;
+using File = Owned<HANDLE, CloseHandle>;
+
+// CreateFileW's result as an owner: empty where the file was not opened.
+inline File openedFile(HANDLE handle) {
+    return File(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
 
 // A screen device context for the length of a scope.
 class ScreenDc {

@@ -36,4 +36,35 @@ Bitmap stretchedBitmap(HBITMAP source, SIZE size) {
     return stretched;
 }
 
+Icon scaledIcon(HINSTANCE instance, int resource, int size) {
+    Icon own(
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, 0, 0, 0)));
+    ICONINFO parts{};
+    if (!own || !GetIconInfo(own.get(), &parts)) {
+        return own;
+    }
+    const Bitmap colour(parts.hbmColor);
+    const Bitmap mask(parts.hbmMask);
+    const SIZE ownSize = bitmapSize(colour.get());
+    if (ownSize.cx == size && ownSize.cy == size) {
+        return own;
+    }
+    const Bitmap scaledColour = stretchedBitmap(colour.get(), SIZE{size, size});
+    const Bitmap scaledMask(CreateBitmap(size, size, 1, 1, nullptr));
+    const MemoryDc from(CreateCompatibleDC(nullptr));
+    const MemoryDc to(CreateCompatibleDC(nullptr));
+    if (!scaledColour || !scaledMask || !from || !to) {
+        return own;
+    }
+    {
+        const Selection reading(from.get(), mask.get());
+        const Selection writing(to.get(), scaledMask.get());
+        SetStretchBltMode(to.get(), COLORONCOLOR);
+        StretchBlt(to.get(), 0, 0, size, size, from.get(), 0, 0, ownSize.cx, ownSize.cy, SRCCOPY);
+    }
+    ICONINFO scaled{TRUE, 0, 0, scaledMask.get(), scaledColour.get()};
+    Icon made(CreateIconIndirect(&scaled));
+    return made ? std::move(made) : std::move(own);
+}
+
 } // namespace lurn::win32

@@ -14,4 +14,9 @@ SIZE bitmapSize(HBITMAP bitmap);
 // instead of keeping a copy of its own.
 Bitmap stretchedBitmap(HBITMAP source, SIZE size);
 
+// An icon resource's image at `size` pixels square, smoothly scaled from its
+// own size as the title picture is: the system's own scaling of a 24-bit
+// icon drops the fine lines of its picture.
+Icon scaledIcon(HINSTANCE instance, int resource, int size);
+
 } // namespace lurn::win32

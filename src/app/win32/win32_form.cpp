@@ -1,7 +1,9 @@
 #include "app/win32/win32_form.h"
 
 #include "app/win32/dpi.h"
+#include "app/win32/frame_theme.h"
 #include "app/win32/picture.h"
+#include "app/win32/placement.h"
 #include "app/win32/top_level.h"
 
 #include <algorithm>
@@ -163,6 +165,17 @@ int Win32Form::toPixels(int twips) const {
     return MulDiv(twips, dpi_, kTwipsPerInch);
 }
 
+// The window's size in pixels at dpi_: its client area is its twips, the
+// frame around it measured at the same DPI.
+SIZE Win32Form::windowSize() const {
+    const FormDefinition& definition = form_.definition();
+    const WindowStyle style = topLevelStyle(definition);
+    const RECT frame =
+        windowRectForClient(toPixels(definition.clientWidth), toPixels(definition.clientHeight),
+                            style.style, style.exStyle, dpi_);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
 void Win32Form::create() {
     registerClasses(instance_);
     dpi_ = primaryMonitorDpi();
@@ -171,26 +184,19 @@ void Win32Form::create() {
     font_ = messageFont(dpi_, kCodePageGbk);
     const FormDefinition& definition = form_.definition();
     const WindowStyle style = topLevelStyle(definition);
-    const RECT frame =
-        windowRectForClient(toPixels(definition.clientWidth), toPixels(definition.clientHeight),
-                            style.style, style.exStyle, dpi_);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const SIZE size = windowSize();
+    const RECT place = openingPlace(size.cx, size.cy);
     window_.reset(CreateWindowExW(style.exStyle, kFormClass, wide(form_.caption()), style.style,
-                                  left, top, width, height, nullptr, nullptr, instance_, this));
+                                  place.left, place.top, size.cx, size.cy, nullptr, nullptr,
+                                  instance_, this));
     if (!window_) {
         throw RuntimeError{7, u"The window " + asciiText(definition.name) + u" cannot be created"};
     }
-    if (definition.icon != 0) {
-        const auto loadIcon = [&](int size) {
-            return reinterpret_cast<LPARAM>(LoadImageW(instance_, MAKEINTRESOURCEW(definition.icon),
-                                                       IMAGE_ICON, size, size, LR_SHARED));
-        };
-        SendMessageW(hwnd(), WM_SETICON, ICON_BIG, loadIcon(GetSystemMetrics(SM_CXICON)));
-        SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, loadIcon(GetSystemMetrics(SM_CXSMICON)));
-    }
+    // The system cuts a window to the screen's size as it creates it, before
+    // this form sees its messages; from here on it lets it be its size.
+    SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    showIcons();
     children_.assign(form_.count(), nullptr);
     for (std::size_t position = 0; position < form_.count(); ++position) {
         createControl(position);
@@ -257,6 +263,21 @@ void Win32Form::createControl(std::size_t position) {
     }
 }
 
+// The window's icon in the title bar and in the task switcher, at the sizes
+// for dpi_. The icons shown before are released once the new ones are.
+void Win32Form::showIcons() {
+    const int resource = form_.definition().icon;
+    if (resource == 0) {
+        return;
+    }
+    const Icon previousBig = std::exchange(
+        bigIcon_, scaledIcon(instance_, resource, systemMetricForDpi(SM_CXICON, dpi_)));
+    const Icon previousSmall = std::exchange(
+        smallIcon_, scaledIcon(instance_, resource, systemMetricForDpi(SM_CXSMICON, dpi_)));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
 // The control takes the size of its picture. The picture's pixels are at the
 // standard DPI, so that its own size is 15 twips a pixel; at any other DPI the
 // control shows a copy scaled to that size, made once for all the images.
@@ -282,8 +303,10 @@ void Win32Form::showPicture(HWND image, int resource) {
     SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
 }
 
-// On a monitor of another DPI: the window takes the rectangle the system
-// suggests, and every control its twips at the new DPI, the new font and
+// On a monitor of another DPI: the window is its twips at the new DPI,
+// centred where the system suggests (the suggestion scales the old frame, so
+// its size may be a pixel or more off), with the icons at the new DPI's
+// sizes; every control takes its twips at the new DPI, the new font and
 // picture. The controls are moved, not made again, so they keep their
 // values, texts, focus and enabled states, and nothing of this reaches the
 // model as the user's doing.
@@ -292,8 +315,11 @@ void Win32Form::onDpiChanged(int dpi, const RECT& suggested) {
     const Font previousFont = std::exchange(font_, messageFont(dpi, kCodePageGbk));
     // Shown until every image has the new one.
     const Bitmap previousPicture = std::move(scaledPicture_);
-    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = windowSize();
+    const RECT place = centredOn(suggested, size.cx, size.cy);
+    SetWindowPos(hwnd(), nullptr, place.left, place.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    showIcons();
     for (std::size_t position = 0; position < form_.count(); ++position) {
         const HWND child = children_[position];
         if (child == nullptr) {
@@ -581,7 +607,12 @@ void Win32Form::paintFrame(HWND frame) {
     GetTextMetricsW(dc, &metrics);
     RECT border = client;
     border.top += metrics.tmHeight / 2;
-    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    const FrameTheme theme(frame);
+    if (theme) {
+        theme.drawBorder(dc, border);
+    } else {
+        DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    }
     const Text caption = windowText(frame);
     if (!caption.empty()) {
         const int margin = toPixels(90);
@@ -589,7 +620,7 @@ void Win32Form::paintFrame(HWND frame) {
         GetTextExtentPoint32W(dc, wide(caption), static_cast<int>(caption.size()), &extent);
         RECT label{margin, 0, margin + extent.cx + 4, metrics.tmHeight};
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(dc, theme ? theme.textColour() : GetSysColor(COLOR_BTNTEXT));
         ExtTextOutW(dc, margin + 2, 0, ETO_OPAQUE, &label, wide(caption),
                     static_cast<UINT>(caption.size()), nullptr);
     }
@@ -654,6 +685,15 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         }
         break;
+    case WM_GETMINMAXINFO: {
+        // A window larger than the screen keeps its size, the client area its
+        // twips: its top-left part is on the screen.
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        const SIZE size = windowSize();
+        limits->ptMaxTrackSize.x = std::max(limits->ptMaxTrackSize.x, size.cx);
+        limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, size.cy);
+        return 0;
+    }
     case WM_DPICHANGED:
         if (lParam != 0) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

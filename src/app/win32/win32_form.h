@@ -23,8 +23,8 @@ public:
     Win32Form& operator=(const Win32Form&) = delete;
     ~Win32Form() override;
 
-    // Creates the window and its controls, centred on the screen and hidden,
-    // laid out at the DPI of the screen's monitor.
+    // Creates the window and its controls, hidden, laid out at the DPI of
+    // the primary monitor and centred on its work area.
     void create();
     // Makes the window visible and puts the focus on the first control in
     // tab order.
@@ -56,6 +56,8 @@ private:
     void paintFrame(HWND frame);
     void onDpiChanged(int dpi, const RECT& suggested);
 
+    SIZE windowSize() const;
+    void showIcons();
     void createControl(std::size_t position);
     void showPicture(HWND image, int resource);
     int toPixels(int twips) const;
@@ -71,6 +73,8 @@ private:
     HINSTANCE instance_;
     int dpi_;
     Font font_; // the message font at dpi_, shared by every control
+    Icon bigIcon_;
+    Icon smallIcon_;
     Window window_;
     std::vector<HWND> children_; // by collection position; destroyed with the window
     Bitmap picture_;             // the images' picture, as stored

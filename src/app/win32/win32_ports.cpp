@@ -2,11 +2,51 @@
 
 #include "app/win32/handles.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
+#include <iterator>
 #include <vector>
 
 namespace lurn::win32 {
+
+namespace {
+
+// The system's description of an error, in the user's language, without
+// its line end.
+Text systemMessage(DWORD error) {
+    wchar_t buffer[512] = {};
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                       0, buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
+    Text message(reinterpret_cast<const char16_t*>(buffer), length);
+    while (!message.empty() &&
+           (message.back() == u'\r' || message.back() == u'\n' || message.back() == u' ')) {
+        message.pop_back();
+    }
+    return message.empty() ? u"system error " + decimalText(error) : message;
+}
+
+// COM on this thread, apartment-threaded and without OLE1's DDE, for the
+// length of a scope.
+class ComApartment {
+public:
+    ComApartment()
+        : initialised_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool initialised_;
+};
+
+} // namespace
 
 std::int32_t ProfileFunctions::readInt(const Text& section, const Text& key, std::int32_t fallback,
                                        const Text& path) const {
@@ -17,6 +57,20 @@ std::int32_t ProfileFunctions::readInt(const Text& section, const Text& key, std
 bool ProfileFunctions::writeString(const Text& section, const Text& key, const Text& value,
                                    const Text& path) const {
     return WritePrivateProfileStringW(wide(section), wide(key), wide(value), wide(path)) != FALSE;
+}
+
+std::optional<FileReadFailure> ProfileFunctions::readFailure(const Text& path) const {
+    // Shared every way, as a reader should ask, so that only a holder that
+    // denies reading, a folder or a missing permission stops it.
+    const File file = openedFile(CreateFileW(
+        wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD error = file ? ERROR_SUCCESS : GetLastError();
+    if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        return std::nullopt;
+    }
+    return FileReadFailure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(error)),
+                           systemMessage(error)};
 }
 
 std::optional<std::string> CodePageConverter::narrow(TextView text, unsigned codePage) const {
@@ -98,9 +152,31 @@ void MessageBoxes::message(const Text& text, const Text& title) const {
 }
 
 std::intptr_t ShellLauncher::open(const Text& file, const Text& workingDirectory) const {
-    const HINSTANCE result =
-        ShellExecuteW(nullptr, L"open", wide(file), L"", wide(workingDirectory), SW_SHOWNORMAL);
-    return reinterpret_cast<std::intptr_t>(result);
+    // A folder of the game's name is no program; the shell would open it in
+    // a window of its own.
+    const DWORD attributes = GetFileAttributesW(wide(file));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return SE_ERR_FNF;
+    }
+    // The shell's execute hooks and its prompt for a program that came from
+    // the internet run through COM. The call returns once the start is
+    // complete, as this process ends right after it; the caller shows any
+    // failure itself, as it always has.
+    const ComApartment com;
+    SHELLEXECUTEINFOW execute{};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    execute.lpVerb = L"open";
+    execute.lpFile = wide(file);
+    execute.lpParameters = L"";
+    execute.lpDirectory = wide(workingDirectory);
+    execute.nShow = SW_SHOWNORMAL;
+    const bool started = ShellExecuteExW(&execute) != FALSE;
+    const auto result = reinterpret_cast<std::intptr_t>(execute.hInstApp);
+    if (!started && result > SE_ERR_DLLNOTFOUND) {
+        return 0; // a failure that gave no error value
+    }
+    return result;
 }
 
 void ProcessExit::end(unsigned exitCode) const {

@@ -17,6 +17,7 @@ public:
                          const Text& path) const override;
     bool writeString(const Text& section, const Text& key, const Text& value,
                      const Text& path) const override;
+    std::optional<FileReadFailure> readFailure(const Text& path) const override;
 };
 
 class CodePageConverter final : public TextCodec {

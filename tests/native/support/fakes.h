@@ -42,6 +42,8 @@ public:
                          const Text& path) const override;
     bool writeString(const Text& section, const Text& key, const Text& value,
                      const Text& path) const override;
+    // Memory is always readable.
+    std::optional<FileReadFailure> readFailure(const Text&) const override { return std::nullopt; }
 
     mutable std::set<Text> paths; // every path a call named
 
