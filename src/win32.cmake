@@ -6,6 +6,10 @@ add_library(lurn_win32 STATIC
     app/win32/frame_theme.cpp
     app/win32/picture.cpp
     app/win32/win32_form.cpp
+    app/win32/form_layout.cpp
+    app/win32/form_keyboard.cpp
+    app/win32/form_sync.cpp
+    app/win32/frame_painting.cpp
     app/win32/top_level.cpp
     app/win32/mod_xp.cpp
     app/win32/application.cpp
