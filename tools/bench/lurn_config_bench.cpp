@@ -9,9 +9,9 @@
 // Output, one "key=value" per line: save_us (median of the saves), saves,
 // and the figures of lurn_bench::printFigures.
 
-#include "app/win32/application.h"
 #include "app/win32/top_level.h"
 #include "measure.h"
+#include "program/application.h"
 
 #include <windows.h>
 
