@@ -5,6 +5,7 @@
 #include "config_window/config_window_definition.h"
 #include "localisation/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
+#include "settings/settings_save.h"
 
 #include <array>
 
@@ -155,14 +156,11 @@ Text Dovmirant_Config::currentValueText(const SettingDefinition& setting) const 
 }
 
 bool Dovmirant_Config::saveINI() {
-    bool allWritten = true;
+    ModINIedit::SettingsSave save(services_.profile, services_.files);
     for (const SettingDefinition& setting : kGameSettingsSchema) {
-        if (!ModINIedit::WriteIniString(services_.profile, setting.section, setting.key,
-                                        currentValueText(setting))) {
-            allWritten = false;
-        }
+        ModINIedit::WriteIniString(save, setting.section, setting.key, currentValueText(setting));
     }
-    return allWritten;
+    return save.finish();
 }
 
 void Dovmirant_Config::Check1_Click() {

@@ -14,6 +14,7 @@ namespace lurn {
 
 struct ConfigWindowServices {
     const ProfileStore& profile;
+    const SettingsFileCopies& files;
     const TextCodec& codec;
     const ScriptMapper& mapper;
     const SystemInfo& system;
@@ -39,7 +40,8 @@ public:
     void Form_Unload();
 
     void readINI();
-    // Writes the twelve settings; false when any write failed.
+    // Saves the twelve settings, all or nothing: true when the save
+    // completed; false when it did not, and the file is as it was.
     bool saveINI();
 
 private:

@@ -49,6 +49,7 @@ using Bitmap = Owned<HBITMAP, deleteGdi<HBITMAP>>;
 using Window = Owned<HWND, DestroyWindow>;
 using Library = Owned<HMODULE, FreeLibrary>;
 using MemoryDc = Owned<HDC, DeleteDC>;
+using FileHandle = Owned<HANDLE, CloseHandle>; // never INVALID_HANDLE_VALUE
 
 // A screen device context for the length of a scope.
 class ScreenDc {

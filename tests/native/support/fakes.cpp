@@ -37,17 +37,25 @@ constexpr std::pair<char16_t, char16_t> kTraditionalOf[] = {
 
 } // namespace
 
+const MemoryProfileStore::File& MemoryProfileStore::fileAt(const Text& path) const {
+    static const File none;
+    const auto found = files.find(path);
+    return found == files.end() ? none : found->second;
+}
+
 Text MemoryProfileStore::value(const Text& section, const Text& key) const {
-    const auto found = values_.find({section, key});
-    return found == values_.end() ? u"(none)" : found->second;
+    const File& file = fileAt(kSettingsFile);
+    const auto found = file.find({section, key});
+    return found == file.end() ? u"(none)" : found->second;
 }
 
 std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
     journal_.push_back("read " + utf8(section) + "/" + utf8(key));
     paths.insert(path);
-    const auto found = values_.find({section, key});
-    return found == values_.end()
+    const File& file = fileAt(path);
+    const auto found = file.find({section, key});
+    return found == file.end()
                ? fallback
                : static_cast<std::int32_t>(std::strtol(utf8(found->second).c_str(), nullptr, 10));
 }
@@ -56,10 +64,47 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
                                      const Text& path) const {
     journal_.push_back("write " + utf8(section) + "/" + utf8(key) + "=" + utf8(value));
     paths.insert(path);
-    if (failing_.count({section, key}) != 0) {
+    if (failing_.count({section, key}) != 0 || (failure == Failure::Write && key == u"VOLUME")) {
         return false;
     }
-    values_[{section, key}] = value;
+    File& file = files[path];
+    const bool cut = failure == Failure::CutValue && key == u"BATTLE_SPEED";
+    file[{section, key}] = cut ? value.substr(0, value.size() - 1) : value;
+    if (failure == Failure::LostKey) {
+        file.erase({u"game", u"LEVEL"});
+    }
+    return true;
+}
+
+bool MemoryProfileStore::copy(const Text& file, const Text& copy) const {
+    if (failure == Failure::Copy) {
+        files[copy] = {};
+        return false;
+    }
+    if (files.count(file) != 0) {
+        files[copy] = fileAt(file);
+    }
+    return true;
+}
+
+bool MemoryProfileStore::flush(const Text& copy) const {
+    return failure != Failure::Flush && files.count(copy) != 0;
+}
+
+std::vector<ProfileEntry> MemoryProfileStore::entries(const Text& file) const {
+    std::vector<ProfileEntry> entries;
+    for (const auto& [key, value] : fileAt(file)) {
+        entries.push_back({key.first, key.second, value});
+    }
+    return entries;
+}
+
+bool MemoryProfileStore::replace(const Text& copy, const Text& file) const {
+    if (failure == Failure::Replace) {
+        return false;
+    }
+    files[file] = fileAt(copy);
+    files.erase(copy);
     return true;
 }
 
@@ -128,7 +173,7 @@ void storeValidSettings(MemoryProfileStore& store) {
         {u"system", u"RESOLUTIONY", u"600"}, {u"Music", u"VOLUME", u"90"},
         {u"Music", u"VOLUMEWAV", u"45"}, {u"Music", u"SOUND3D", u"1"},
         {u"set", u"WALK_SPEED1", u"30"}, {u"set", u"WALK_SPEED2", u"60"},
-        {u"set", u"BATTLE_SPEED", u"80"},
+        {u"set", u"BATTLE_SPEED", u"80"}, {u"game", u"LEVEL", u"3"},
     };
     // clang-format on
     for (const auto& [section, key, value] : rows) {
