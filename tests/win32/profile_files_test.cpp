@@ -4,14 +4,11 @@
 #include "app/runtime_error.h"
 #include "app/win32/win32_ports.h"
 #include "settings/mod_ini_edit.h"
-#include "settings/settings_save.h"
 #include "support/win32_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace lurn::wintest {
 namespace {
@@ -63,59 +60,6 @@ TEST_F(ProfileFileTest, ReadsWholeNumbersOrRaisesNotFound) {
             EXPECT_EQ(error.number, -2147221503);
             EXPECT_EQ(error.description, u"INI Section set Key simple Not found");
         }
-    }
-}
-
-// A save on the real file system, each in a folder whose name no ANSI code
-// page holds: completed, the file has the new width and keeps its other
-// lines, its encoding and its attributes; failed, it keeps its bytes. Either
-// way no other file is left, not even the one a killed save left behind.
-TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll) {
-    const std::string ansi = "[SYSTEM]\r\nresolutionx=800\r\n;kept\r\n[game]\r\nlevel=3\r\n";
-    const std::string utf16("\xFF\xFE[\0g\0]\0\r\0\n\0k\0=\0\x2D\x4E\r\0\n\0", 22); // k=中
-    struct Case {
-        std::optional<std::string> bytes;
-        DWORD attributes;
-        const char16_t* width;
-        std::vector<std::string> kept; // empty: the save fails
-    };
-    const Case cases[] = {
-        {std::nullopt, 0, u"1024", {"RESOLUTIONX=1024\r\n"}},
-        {ansi, FILE_ATTRIBUTE_HIDDEN, u" 1024 ", {";kept\r\n", "[game]\r\nlevel=3\r\n"}},
-        {utf16, 0, u"1024", {"\xFF\xFE", utf16.substr(14, 6)}},
-        {ansi, FILE_ATTRIBUTE_READONLY, u"1024", {}},
-        {std::nullopt, FILE_ATTRIBUTE_DIRECTORY, u"1024", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bytes.value_or("(none)") + " " + std::to_string(c.attributes));
-        TempFolder game(u" 게임 游戏目录");
-        useFolder(game);
-        const Text leftover = ModINIedit::workingCopyOf(path);
-        writeBytes(leftover, "[set]\r\nsimple=9\r\n");
-        SetFileAttributesW(api(leftover), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-        if (c.bytes) {
-            writeBytes(path, *c.bytes);
-        }
-        if (c.attributes == FILE_ATTRIBUTE_DIRECTORY) {
-            CreateDirectoryW(api(path), nullptr);
-        } else if (c.attributes != 0) {
-            SetFileAttributesW(api(path), c.attributes);
-        }
-        EXPECT_EQ(saveSettings(c.width), !c.kept.empty());
-        EXPECT_EQ(filesIn(game.path()), std::vector<Text>{u"qebmod.ini"});
-        const DWORD kept =
-            FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY;
-        EXPECT_EQ(GetFileAttributesW(api(path)) & kept, c.attributes);
-        SetFileAttributesW(api(path), FILE_ATTRIBUTE_NORMAL);
-        if (c.kept.empty()) {
-            EXPECT_TRUE(!c.bytes || readBytes(path) == *c.bytes);
-            continue;
-        }
-        const std::string bytes = readBytes(path);
-        for (const std::string& part : c.kept) {
-            EXPECT_NE(bytes.find(part), std::string::npos) << part;
-        }
-        EXPECT_EQ(ReadIniInt(store, u"system", u"RESOLUTIONX"), 1024);
     }
 }
 

@@ -1,21 +1,36 @@
-// Saves the settings of a game folder as the configuration window does, over
-// the real Win32 layer. `save_probe <folder> <width>` saves once and exits
-// with 0 when the save completed, 1 when not; `save_probe <folder> <width>
-// <width>` saves with the two widths in turn until it is killed.
+// Saves the settings in a game folder as the configuration window does, over
+// the real Win32 layer, with the text given as the value of every setting.
+// `save_probe <folder> <value>` saves once and exits with 0 when the save
+// completed, 1 when not; `save_probe <folder> <value> <value>` saves with the
+// two values in turn until it is killed.
 
+#include "app/win32/settings_file_copies.h"
+#include "app/win32/win32_ports.h"
+#include "settings/game_settings.h"
 #include "settings/mod_ini_edit.h"
-#include "support/win32_test_support.h"
+#include "settings/settings_save.h"
+
+namespace lurn {
+
+bool saveSettings(const Text& value) {
+    const win32::ProfileFunctions profile;
+    const win32::WorkingCopies files;
+    ModINIedit::SettingsSave save(profile, files);
+    for (const SettingDefinition& setting : kGameSettingsSchema) {
+        ModINIedit::WriteIniString(save, setting.section, setting.key, value);
+    }
+    return save.finish();
+}
+
+} // namespace lurn
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3 && argc != 4) {
-        return 2;
-    }
     const auto text = [&](int i) {
         return lurn::Text(reinterpret_cast<char16_t*>(argv[i]));
     };
     lurn::ModINIedit::IniPath = lurn::joinPath(text(1), u"qebmod.ini");
-    for (int width = 2;; width = argc == 3 ? 2 : 5 - width) {
-        const bool completed = lurn::wintest::saveSettings(text(width));
+    for (int value = 2;; value = argc == 3 ? 2 : 5 - value) {
+        const bool completed = lurn::saveSettings(text(value));
         if (argc == 3) {
             return completed ? 0 : 1;
         }

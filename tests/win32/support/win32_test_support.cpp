@@ -1,11 +1,5 @@
 #include "support/win32_test_support.h"
 
-#include "app/win32/settings_file_copies.h"
-#include "app/win32/win32_ports.h"
-#include "settings/game_settings.h"
-#include "settings/mod_ini_edit.h"
-#include "settings/settings_save.h"
-
 #include <shellapi.h>
 
 #include <memory>
@@ -72,33 +66,6 @@ void writeBytes(const Text& path, std::string_view bytes) {
         written != bytes.size()) {
         throw std::runtime_error("cannot write " + utf8(path));
     }
-}
-
-bool saveSettings(const Text& width) {
-    const win32::ProfileFunctions profile;
-    const win32::WorkingCopies files;
-    ModINIedit::SettingsSave save(profile, files);
-    for (const SettingDefinition& setting : kGameSettingsSchema) {
-        ModINIedit::WriteIniString(save, setting.section, setting.key,
-                                   setting.key == TextView(u"RESOLUTIONX") ? width : u"1");
-    }
-    return save.finish();
-}
-
-std::vector<Text> filesIn(const Text& folder) {
-    std::vector<Text> names;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(api(joinPath(folder, u"*")), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
-        const Text name(reinterpret_cast<const char16_t*>(found.cFileName));
-        if (name != u"." && name != u"..") {
-            names.push_back(name);
-        }
-    }
-    if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-    }
-    return names;
 }
 
 } // namespace lurn::wintest

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace lurn::wintest {
 
@@ -32,14 +31,6 @@ private:
 
 std::string readBytes(const Text& path);
 void writeBytes(const Text& path, std::string_view bytes);
-
-// Saves the twelve settings into the file that IniPath names, as the
-// configuration window does, over the real profile functions and file
-// system: the width as given, every other setting 1. True when it completed.
-bool saveSettings(const Text& width);
-
-// The names of the files and folders in a folder.
-std::vector<Text> filesIn(const Text& folder);
 
 inline const wchar_t* api(const Text& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
