@@ -37,12 +37,6 @@ constexpr std::pair<char16_t, char16_t> kTraditionalOf[] = {
 
 } // namespace
 
-const MemoryProfileStore::File& MemoryProfileStore::fileAt(const Text& path) const {
-    static const File none;
-    const auto found = files.find(path);
-    return found == files.end() ? none : found->second;
-}
-
 Text MemoryProfileStore::value(const Text& section, const Text& key) const {
     const File& file = fileAt(kSettingsFile);
     const auto found = file.find({section, key});
@@ -77,14 +71,10 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
 }
 
 bool MemoryProfileStore::copy(const Text& file, const Text& copy) const {
-    if (failure == Failure::Copy) {
-        files[copy] = {};
-        return false;
+    if (failure == Failure::Copy || files.count(file) != 0) {
+        files[copy] = failure == Failure::Copy ? File() : fileAt(file);
     }
-    if (files.count(file) != 0) {
-        files[copy] = fileAt(file);
-    }
-    return true;
+    return failure != Failure::Copy;
 }
 
 bool MemoryProfileStore::flush(const Text& copy) const {
@@ -100,12 +90,11 @@ std::vector<ProfileEntry> MemoryProfileStore::entries(const Text& file) const {
 }
 
 bool MemoryProfileStore::replace(const Text& copy, const Text& file) const {
-    if (failure == Failure::Replace) {
-        return false;
+    if (failure != Failure::Replace) {
+        files[file] = fileAt(copy);
+        files.erase(copy);
     }
-    files[file] = fileAt(copy);
-    files.erase(copy);
-    return true;
+    return failure != Failure::Replace;
 }
 
 std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) const {

@@ -67,7 +67,7 @@ public:
     mutable std::set<Text> paths;       // every path a profile call named
 
 private:
-    const File& fileAt(const Text& path) const; // empty when there is none
+    File fileAt(const Text& path) const { return files.count(path) ? files.at(path) : File(); }
 
     Journal& journal_;
     std::set<Key> failing_;
