@@ -10,28 +10,18 @@
 #include "settings/mod_ini_edit.h"
 #include "settings/settings_save.h"
 
-namespace lurn {
-
-bool saveSettings(const Text& value) {
+int wmain(int argc, wchar_t** argv) {
+    using namespace lurn;
     const win32::ProfileFunctions profile;
     const win32::WorkingCopies files;
-    ModINIedit::SettingsSave save(profile, files);
-    for (const SettingDefinition& setting : kGameSettingsSchema) {
-        ModINIedit::WriteIniString(save, setting.section, setting.key, value);
-    }
-    return save.finish();
-}
-
-} // namespace lurn
-
-int wmain(int argc, wchar_t** argv) {
-    const auto text = [&](int i) {
-        return lurn::Text(reinterpret_cast<char16_t*>(argv[i]));
-    };
-    lurn::ModINIedit::IniPath = lurn::joinPath(text(1), u"qebmod.ini");
+    ModINIedit::IniPath = joinPath(reinterpret_cast<char16_t*>(argv[1]), u"qebmod.ini");
     for (int value = 2;; value = argc == 3 ? 2 : 5 - value) {
-        const bool completed = lurn::saveSettings(text(value));
-        if (argc == 3) {
+        ModINIedit::SettingsSave save(profile, files);
+        for (const SettingDefinition& setting : kGameSettingsSchema) {
+            ModINIedit::WriteIniString(save, setting.section, setting.key,
+                                       reinterpret_cast<char16_t*>(argv[value]));
+        }
+        if (const bool completed = save.finish(); argc == 3) {
             return completed ? 0 : 1;
         }
     }

@@ -61,11 +61,9 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     if (failing_.count({section, key}) != 0 || (failure == Failure::Write && key == u"VOLUME")) {
         return false;
     }
-    File& file = files[path];
-    const bool cut = failure == Failure::CutValue && key == u"BATTLE_SPEED";
-    file[{section, key}] = cut ? value.substr(0, value.size() - 1) : value;
+    files[path][{section, key}] = value;
     if (failure == Failure::LostKey) {
-        file.erase({u"game", u"LEVEL"});
+        files[path].erase({u"game", u"LEVEL"});
     }
     return true;
 }
@@ -75,10 +73,6 @@ bool MemoryProfileStore::copy(const Text& file, const Text& copy) const {
         files[copy] = failure == Failure::Copy ? File() : fileAt(file);
     }
     return failure != Failure::Copy;
-}
-
-bool MemoryProfileStore::flush(const Text& copy) const {
-    return failure != Failure::Flush && files.count(copy) != 0;
 }
 
 std::vector<ProfileEntry> MemoryProfileStore::entries(const Text& file) const {

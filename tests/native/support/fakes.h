@@ -50,16 +50,15 @@ public:
                      const Text& path) const override;
 
     bool copy(const Text& file, const Text& copy) const override;
-    bool flush(const Text& copy) const override;
+    bool flush(const Text&) const override { return failure != Failure::Flush; }
     std::vector<ProfileEntry> entries(const Text& file) const override;
     bool replace(const Text& copy, const Text& file) const override;
     void remove(const Text& copy) const override { files.erase(copy); }
 
     // A step of a save that fails: the copy (leaving part of one), the
-    // write of VOLUME, the flush or the replacement; or a write of the
-    // working copy that reports success but cuts BATTLE_SPEED's value short
-    // or loses the key game/LEVEL, as a full disk does.
-    enum class Failure { None, Copy, Write, CutValue, LostKey, Flush, Replace };
+    // write of VOLUME, the flush or the replacement; or a write that reports
+    // success but loses the key game/LEVEL, as on a full disk.
+    enum class Failure { None, Copy, Write, LostKey, Flush, Replace };
     Failure failure = Failure::None;
 
     static constexpr const char16_t* kSettingsFile = u"C:\\Games\\Lurn\\qebmod.ini";

@@ -48,17 +48,6 @@ File openFile(const Text& path, DWORD access, DWORD disposition) {
 
 } // namespace
 
-std::string readBytes(const Text& path) {
-    const File file = openFile(path, GENERIC_READ, OPEN_EXISTING);
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        bytes.append(buffer, got);
-    }
-    return bytes;
-}
-
 void writeBytes(const Text& path, std::string_view bytes) {
     const File file = openFile(path, GENERIC_WRITE, CREATE_ALWAYS);
     DWORD written = 0;

@@ -29,7 +29,6 @@ private:
     Text path_;
 };
 
-std::string readBytes(const Text& path);
 void writeBytes(const Text& path, std::string_view bytes);
 
 inline const wchar_t* api(const Text& text) {
