@@ -1,6 +1,7 @@
 # The Win32 layer: the form model's windows and the ports' adapters.
 add_library(lurn_win32 STATIC
     app/win32/win32_ports.cpp
+    app/win32/settings_file_copies.cpp
     app/win32/dpi.cpp
     app/win32/placement.cpp
     app/win32/frame_theme.cpp

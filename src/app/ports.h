@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lurn {
 
@@ -37,6 +38,37 @@ public:
     // a number and in its own words. Nothing when the file can be read or
     // does not exist.
     virtual std::optional<FileReadFailure> readFailure(const Text& path) const = 0;
+};
+
+// One key of a settings file and its value, as the profile functions read
+// them.
+struct ProfileEntry {
+    Text section;
+    Text key;
+    Text value;
+};
+
+// What a save needs of the file system besides the profile writes: a working
+// copy beside the settings file, read back as it lies on the disk, and put in
+// the file's place in one step.
+class SettingsFileCopies {
+public:
+    virtual ~SettingsFileCopies() = default;
+    // Makes `copy` a new copy of `file`, byte for byte. True, with nothing
+    // copied, when there is no `file`: the first profile write then starts
+    // the copy.
+    virtual bool copy(const Text& file, const Text& copy) const = 0;
+    // Writes the copy through to the disk. The profile functions keep
+    // nothing of it in memory afterwards, so a read reads the disk.
+    virtual bool flush(const Text& copy) const = 0;
+    // Every key of the file, section by section, as the profile functions
+    // read it; none for a missing file.
+    virtual std::vector<ProfileEntry> entries(const Text& file) const = 0;
+    // Puts `copy` in the place of `file` in one step: afterwards `file` is
+    // the copy or, when this fails, as it was. A read-only `file` stays.
+    virtual bool replace(const Text& copy, const Text& file) const = 0;
+    // Removes `copy`, whatever its attributes, if it is there.
+    virtual void remove(const Text& copy) const = 0;
 };
 
 // Narrowing and widening by code page. An empty optional means the

@@ -7,6 +7,7 @@
 #include "localisation/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
 #include "settings/profile_reading.h"
+#include "settings/settings_save.h"
 
 #include <array>
 
@@ -195,14 +196,11 @@ SaveResult Dovmirant_Config::saveINI() {
     if (refusesSize()) {
         return SaveResult::Refused;
     }
-    bool allWritten = true;
+    ModINIedit::SettingsSave save(services_.profile, services_.files);
     for (const SettingDefinition& setting : kGameSettingsSchema) {
-        if (!ModINIedit::WriteIniString(services_.profile, setting.section, setting.key,
-                                        currentValueText(setting))) {
-            allWritten = false;
-        }
+        ModINIedit::WriteIniString(save, setting.section, setting.key, currentValueText(setting));
     }
-    return allWritten ? SaveResult::Saved : SaveResult::Failed;
+    return save.finish() ? SaveResult::Saved : SaveResult::Failed;
 }
 
 void Dovmirant_Config::Check1_Click() {

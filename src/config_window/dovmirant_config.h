@@ -19,6 +19,7 @@ enum class SaveResult : std::uint8_t { Saved, Failed, Refused };
 
 struct ConfigWindowServices {
     const ProfileStore& profile;
+    const SettingsFileCopies& files;
     const TextCodec& codec;
     const ScriptMapper& mapper;
     const SystemInfo& system;
@@ -44,8 +45,9 @@ public:
     void Form_Unload();
 
     void readINI();
-    // Writes the twelve settings; Failed when any write failed. A size text
-    // that would read back as missing is Refused, and nothing is written.
+    // Saves the twelve settings, all or nothing: Saved when the save
+    // completed; Failed when it did not, and the file is as it was. A size
+    // text that would read back as missing is Refused, and nothing is written.
     SaveResult saveINI();
 
 private:

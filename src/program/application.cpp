@@ -76,8 +76,8 @@ void Application::Splash_Unload() {
 
 void Application::showConfigWindow() {
     if (!config_) {
-        const ConfigWindowServices services{profile_, codec_,    mapper_, system_,
-                                            dialogs_, launcher_, process_};
+        const ConfigWindowServices services{profile_, files_,   codec_,    mapper_,
+                                            system_,  dialogs_, launcher_, process_};
         config_ = std::make_unique<ConfigWindow>(services, instance_);
         config_->window.create();
         dialogs_.setOwner(config_->window.hwnd());

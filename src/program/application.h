@@ -6,6 +6,7 @@
 // or an untrapped error ends it.
 
 #include "app/form_model.h"
+#include "app/win32/settings_file_copies.h"
 #include "app/win32/win32_form.h"
 #include "app/win32/win32_ports.h"
 #include "config_window/dovmirant_config.h"
@@ -54,6 +55,7 @@ private:
     HINSTANCE instance_;
     StartupObserver* observer_;
     ProfileFunctions profile_;
+    WorkingCopies files_;
     CodePageConverter codec_;
     LocaleScriptMapper mapper_;
     SystemFacts system_;

@@ -1,6 +1,7 @@
 #include "settings/mod_ini_edit.h"
 
 #include "app/runtime_error.h"
+#include "settings/settings_save.h"
 
 namespace lurn::ModINIedit {
 
@@ -21,9 +22,8 @@ std::int32_t ReadIniInt(const ProfileStore& store, const Text& section, const Te
     return value;
 }
 
-bool WriteIniString(const ProfileStore& store, const Text& section, const Text& key,
-                    const Text& value) {
-    return store.writeString(section, key, value, IniPath);
+bool WriteIniString(SettingsSave& save, const Text& section, const Text& key, const Text& value) {
+    return save.write(section, key, value);
 }
 
 } // namespace lurn::ModINIedit

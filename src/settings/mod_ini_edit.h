@@ -1,7 +1,8 @@
 #pragma once
-// ModINIedit: the only access to the settings file. Every operation is one
-// private-profile call of the operating system; nothing of the file is kept
-// between calls.
+// ModINIedit: the only access to the settings file. Every read and write is
+// one private-profile call of the operating system; nothing of the file is
+// kept between calls. A save writes a working copy that then takes the
+// file's place (SettingsSave).
 
 #include "app/ports.h"
 #include "app/text.h"
@@ -9,6 +10,8 @@
 #include <cstdint>
 
 namespace lurn::ModINIedit {
+
+class SettingsSave;
 
 // Full path of the settings file; set once while the configuration window
 // loads.
@@ -23,8 +26,8 @@ inline constexpr std::int32_t kMissingValue = -65536;
 // error, naming the file and the system's reason.
 std::int32_t ReadIniInt(const ProfileStore& store, const Text& section, const Text& key);
 
-// Writes one value as text; true when the operating system reported success.
-bool WriteIniString(const ProfileStore& store, const Text& section, const Text& key,
-                    const Text& value);
+// Writes one value as text into the working copy of a save; true when the
+// operating system reported success.
+bool WriteIniString(SettingsSave& save, const Text& section, const Text& key, const Text& value);
 
 } // namespace lurn::ModINIedit

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,13 @@ protected:
         control("txtwidth").userSetText(width);
         control("txtwidth").userKeyUp(u'0', 0);
     }
-    // What happened after the twelve writes of a save.
-    Journal afterSaving() const { return Journal(io.journal.begin() + 12, io.journal.end()); }
+    // What happened after the writes of a save.
+    Journal afterSaving() const {
+        const auto last =
+            std::find_if(io.journal.rbegin(), io.journal.rend(),
+                         [](const std::string& e) { return e.rfind("write ", 0) == 0; });
+        return Journal(last.base(), io.journal.end());
+    }
 
     TestServices io;
     RecordingView view;

@@ -193,14 +193,26 @@ TEST_F(SettingsLoadSaveTest, RefusedValueStopsFillingAtItsControl) {
     }
 }
 
-TEST_F(SettingsLoadSaveTest, FailedWriteFailsSaveButAllAreAttempted) {
+// A save is all or nothing: whichever step fails, the settings file keeps
+// every value it had and no other file is left. The next save completes:
+// its writes went to the working copy, which then took the file's place.
+TEST_F(SettingsLoadSaveTest, FailedStepOfASaveLeavesTheFileAsItWas) {
+    using Failure = MemoryProfileStore::Failure;
     load();
-    io.profile.failWritesTo(u"system", u"SMOOTH");
-    io.profile.set(u"set", u"BATTLE_SPEED", u"5");
-    io.journal.clear();
-    EXPECT_EQ(window->saveINI(), SaveResult::Failed);
-    EXPECT_EQ(io.journal.size(), 12u);
-    EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), u"80");
+    control("HScroll5").setValue(5);
+    for (const Failure failure :
+         {Failure::Copy, Failure::Write, Failure::LostKey, Failure::Flush, Failure::Replace}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        const auto before = io.profile.files;
+        io.profile.failure = failure;
+        EXPECT_EQ(window->saveINI(), SaveResult::Failed);
+        EXPECT_EQ(io.profile.files, before);
+    }
+    io.profile.failure = Failure::None;
+    io.profile.paths.clear();
+    EXPECT_EQ(window->saveINI(), SaveResult::Saved);
+    EXPECT_EQ(io.profile.paths, std::set<Text>{u"C:\\Games\\Lurn\\qebmod.ini.saving"});
+    EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), u"5");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // settings file, read through its window handles: the captions each system
 // shows.
 
+#include "app/win32/settings_file_copies.h"
 #include "app/win32/win32_form.h"
 #include "app/win32/win32_ports.h"
 #include "config_window/dovmirant_config.h"
@@ -59,6 +60,7 @@ protected:
 
     TempFolder folder;
     win32::ProfileFunctions profile;
+    win32::WorkingCopies files;
     win32::CodePageConverter codec;
     win32::LocaleScriptMapper mapper;
     GameFolder system{folder.path()};
@@ -66,7 +68,7 @@ protected:
     win32::ShellLauncher launcher;
     win32::ProcessExit process;
     Dovmirant_Config config{
-        ConfigWindowServices{profile, codec, mapper, system, dialogs, launcher, process}};
+        ConfigWindowServices{profile, files, codec, mapper, system, dialogs, launcher, process}};
     win32::Win32Form window{config.form(), GetModuleHandleW(nullptr)};
 };
 

@@ -15,7 +15,6 @@ namespace lurn::wintest {
 namespace {
 
 using ModINIedit::ReadIniInt;
-using ModINIedit::WriteIniString;
 
 class ProfileFileTest : public ::testing::Test {
 protected:
@@ -98,31 +97,6 @@ TEST_F(ProfileFileTest, ReadOfAFileThatCannotBeOpenedNamesTheSystemsReason) {
         }
     }
     EXPECT_EQ(readBytes(path), "[set]\r\nsimple=1\r\n");
-}
-
-TEST_F(ProfileFileTest, WriteCreatesTheFileOrAddsTheSectionAsNarrowText) {
-    ASSERT_TRUE(WriteIniString(store, u"video", u"FULLSCREEN", u"1"));
-    EXPECT_EQ(readBytes(path), "[video]\r\nFULLSCREEN=1\r\n");
-    ASSERT_TRUE(WriteIniString(store, u"system", u"RESOLUTIONX", u"1024"));
-    EXPECT_EQ(ReadIniInt(store, u"system", u"RESOLUTIONX"), 1024);
-    EXPECT_EQ(readBytes(path), "[video]\r\nFULLSCREEN=1\r\n[system]\r\nRESOLUTIONX=1024\r\n");
-}
-
-TEST_F(ProfileFileTest, WriteWhereADirectoryStandsReturnsFalseAndRaisesNothing) {
-    ASSERT_TRUE(CreateDirectoryW(api(path), nullptr));
-    bool written = true;
-    EXPECT_NO_THROW(written = WriteIniString(store, u"set", u"simple", u"1"));
-    EXPECT_FALSE(written);
-}
-
-TEST_F(ProfileFileTest, FolderNameOutsideTheAnsiCodePageStillWorks) {
-    // Hangul and simplified Chinese: no ANSI code page holds both.
-    TempFolder game(u" 게임 游戏目录");
-    useFolder(game);
-    writeBytes(path, "[set]\r\nsimple=1\r\n");
-    EXPECT_EQ(ReadIniInt(store, u"set", u"simple"), 1);
-    ASSERT_TRUE(WriteIniString(store, u"system", u"RESOLUTIONY", u"768"));
-    EXPECT_NE(readBytes(path).find("RESOLUTIONY=768"), std::string::npos);
 }
 
 } // namespace

@@ -4,14 +4,21 @@
 //     and idle;
 //   - the load: from the splash's timer event to the configuration window
 //     painted and idle, with the splash destroyed;
-// then times saves of the twelve settings, prints the figures and exits.
+// then times saves of the twelve settings, each with the battle speed
+// changed, and as many rounds of the twelve profile writes made straight to
+// the settings file, the same values changed, as saves were once made;
+// prints the figures and exits.
 //
-// Output, one "key=value" per line: save_us (median of the saves), saves,
-// and the figures of lurn_bench::printFigures.
+// Output, one "key=value" per line: save_us (median of the saves),
+// direct_writes_us (median of the rounds of writes), saves, and the figures
+// of lurn_bench::printFigures.
 
 #include "app/win32/top_level.h"
+#include "app/win32/win32_ports.h"
 #include "measure.h"
 #include "program/application.h"
+#include "settings/game_settings.h"
+#include "settings/mod_ini_edit.h"
 
 #include <windows.h>
 
@@ -34,13 +41,29 @@ public:
     void configWindowShown(lurn::Dovmirant_Config& window) override {
         const long long load = lurn_bench::paintedAndIdle() - timerFired_;
         std::vector<long long> saves;
+        std::vector<long long> writes;
+        const lurn::win32::ProfileFunctions profile;
+        const lurn::Text& file = lurn::ModINIedit::IniPath;
         for (int i = 0; i < kSaves; ++i) {
+            window.form().control("HScroll5").setValue(static_cast<std::int16_t>(40 + i % 2));
             const long long start = lurn_bench::now();
             window.saveINI();
             saves.push_back(lurn_bench::now() - start);
         }
+        for (int i = 0; i < kSaves; ++i) {
+            const long long start = lurn_bench::now();
+            for (const lurn::SettingDefinition& setting : lurn::kGameSettingsSchema) {
+                const bool speed = setting.member == &lurn::GameSettings::BATTLE_SPEED;
+                const std::int32_t value =
+                    speed ? 40 + (i + 1) % 2 : window.settings().*setting.member;
+                profile.writeString(setting.section, setting.key, lurn::decimalText(value), file);
+            }
+            writes.push_back(lurn_bench::now() - start);
+        }
         std::sort(saves.begin(), saves.end());
-        std::printf("save_us=%lld\nsaves=%d\n", saves[saves.size() / 2], kSaves);
+        std::sort(writes.begin(), writes.end());
+        std::printf("save_us=%lld\ndirect_writes_us=%lld\nsaves=%d\n", saves[saves.size() / 2],
+                    writes[writes.size() / 2], kSaves);
         lurn_bench::printFigures(coldStart_, load);
         ExitProcess(0);
     }

@@ -65,16 +65,18 @@ char16_t mappedForm(const opencc::Dict& table, char16_t unit) {
 } // namespace
 
 Text MemoryProfileStore::value(const Text& section, const Text& key) const {
-    const auto found = values_.find({section, key});
-    return found == values_.end() ? u"(none)" : found->second;
+    const File& file = fileAt(kSettingsFile);
+    const auto found = file.find({section, key});
+    return found == file.end() ? u"(none)" : found->second;
 }
 
 std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
     journal_.push_back("read " + utf8(section) + "/" + utf8(key));
     paths.insert(path);
-    const auto found = values_.find({section, key});
-    return found == values_.end()
+    const File& file = fileAt(path);
+    const auto found = file.find({section, key});
+    return found == file.end()
                ? fallback
                : static_cast<std::int32_t>(std::strtol(utf8(found->second).c_str(), nullptr, 10));
 }
@@ -83,11 +85,37 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
                                      const Text& path) const {
     journal_.push_back("write " + utf8(section) + "/" + utf8(key) + "=" + utf8(value));
     paths.insert(path);
-    if (failing_.count({section, key}) != 0) {
+    if (failing_.count({section, key}) != 0 || (failure == Failure::Write && key == u"VOLUME")) {
         return false;
     }
-    values_[{section, key}] = value;
+    files[path][{section, key}] = value;
+    if (failure == Failure::LostKey) {
+        files[path].erase({u"game", u"LEVEL"});
+    }
     return true;
+}
+
+bool MemoryProfileStore::copy(const Text& file, const Text& copy) const {
+    if (failure == Failure::Copy || files.count(file) != 0) {
+        files[copy] = failure == Failure::Copy ? File() : fileAt(file);
+    }
+    return failure != Failure::Copy;
+}
+
+std::vector<ProfileEntry> MemoryProfileStore::entries(const Text& file) const {
+    std::vector<ProfileEntry> entries;
+    for (const auto& [key, value] : fileAt(file)) {
+        entries.push_back({key.first, key.second, value});
+    }
+    return entries;
+}
+
+bool MemoryProfileStore::replace(const Text& copy, const Text& file) const {
+    if (failure != Failure::Replace) {
+        files[file] = fileAt(copy);
+        files.erase(copy);
+    }
+    return failure != Failure::Replace;
 }
 
 std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) const {
@@ -143,7 +171,7 @@ void storeValidSettings(MemoryProfileStore& store) {
         {u"system", u"RESOLUTIONY", u"600"}, {u"Music", u"VOLUME", u"90"},
         {u"Music", u"VOLUMEWAV", u"45"}, {u"Music", u"SOUND3D", u"1"},
         {u"set", u"WALK_SPEED1", u"30"}, {u"set", u"WALK_SPEED2", u"60"},
-        {u"set", u"BATTLE_SPEED", u"80"},
+        {u"set", u"BATTLE_SPEED", u"80"}, {u"game", u"LEVEL", u"3"},
     };
     // clang-format on
     for (const auto& [section, key, value] : rows) {

@@ -26,14 +26,20 @@ using Journal = std::vector<std::string>;
 // Thrown by FakeShell::end so that the handler stops there.
 struct ProcessEnded {};
 
-// A settings file. Journal entries: "read set/simple", "write set/simple=1".
-class MemoryProfileStore : public ProfileStore {
+// The settings file C:\Games\Lurn\qebmod.ini and the files beside it, for
+// the profile functions and a save's working copy. Journal entries, for the
+// profile calls: "read set/simple", "write set/simple=1".
+class MemoryProfileStore : public ProfileStore, public SettingsFileCopies {
 public:
+    using Key = std::pair<Text, Text>;
+    using File = std::map<Key, Text>;
+
     explicit MemoryProfileStore(Journal& journal) : journal_(journal) {}
+    // set, erase and value concern the settings file.
     void set(const Text& section, const Text& key, const Text& value) {
-        values_[{section, key}] = value;
+        files[kSettingsFile][{section, key}] = value;
     }
-    void erase(const Text& section, const Text& key) { values_.erase({section, key}); }
+    void erase(const Text& section, const Text& key) { files[kSettingsFile].erase({section, key}); }
     // The text stored under the key; "(none)" when there is none.
     Text value(const Text& section, const Text& key) const;
     void failWritesTo(const Text& section, const Text& key) { failing_.insert({section, key}); }
@@ -45,13 +51,26 @@ public:
     // Memory is always readable.
     std::optional<FileReadFailure> readFailure(const Text&) const override { return std::nullopt; }
 
-    mutable std::set<Text> paths; // every path a call named
+    bool copy(const Text& file, const Text& copy) const override;
+    bool flush(const Text&) const override { return failure != Failure::Flush; }
+    std::vector<ProfileEntry> entries(const Text& file) const override;
+    bool replace(const Text& copy, const Text& file) const override;
+    void remove(const Text& copy) const override { files.erase(copy); }
+
+    // A step of a save that fails: the copy (leaving part of one), the
+    // write of VOLUME, the flush or the replacement; or a write that reports
+    // success but loses the key game/LEVEL, as on a full disk.
+    enum class Failure { None, Copy, Write, LostKey, Flush, Replace };
+    Failure failure = Failure::None;
+
+    static constexpr const char16_t* kSettingsFile = u"C:\\Games\\Lurn\\qebmod.ini";
+    mutable std::map<Text, File> files; // by path
+    mutable std::set<Text> paths;       // every path a profile call named
 
 private:
-    using Key = std::pair<Text, Text>;
+    File fileAt(const Text& path) const { return files.count(path) ? files.at(path) : File(); }
 
     Journal& journal_;
-    mutable std::map<Key, Text> values_;
     std::set<Key> failing_;
 };
 
@@ -116,7 +135,7 @@ public:
 
 struct TestServices {
     ConfigWindowServices services() const {
-        return {profile, codec, mapper, system, shell, shell, shell};
+        return {profile, profile, codec, mapper, system, shell, shell, shell};
     }
     Journal journal;
     MemoryProfileStore profile{journal};
@@ -128,7 +147,8 @@ struct TestServices {
 
 // A settings file holding the twelve settings: simple=1, FULLSCREEN=1,
 // SMOOTH=1, GLHR=2, RESOLUTIONX=800, RESOLUTIONY=600, VOLUME=90,
-// VOLUMEWAV=45, SOUND3D=1, WALK_SPEED1=30, WALK_SPEED2=60, BATTLE_SPEED=80.
+// VOLUMEWAV=45, SOUND3D=1, WALK_SPEED1=30, WALK_SPEED2=60, BATTLE_SPEED=80;
+// and the game's own game/LEVEL=3.
 void storeValidSettings(MemoryProfileStore& store);
 
 // Clears the process-wide settings path and code-page tag around each test.

@@ -1,0 +1,88 @@
+#!/bin/bash
+# Saves on a real file system under Wine, through a program that saves as the
+# configuration window does: files of each kind, saves killed at random
+# moments, saves on a full disk. The game folder, whose name no ANSI code
+# page holds, is a tmpfs of the test's own in a mount namespace of its own.
+set -euo pipefail
+probe=$1
+if [ -z "${LURN_OWN_MOUNTS:-}" ]; then
+    as_root=() && [ "$(id -u)" = 0 ] || as_root=(--map-root-user)
+    LURN_OWN_MOUNTS=1 exec unshare "${as_root[@]}" --mount bash "$0" "$@"
+fi
+work=$(mktemp -d)
+game="$work/game 게임 游戏目录"
+trap 'set +e; "$LURN_WINESERVER" -k; "$LURN_WINESERVER" -w; umount "$game" "$work/prefix"
+    rm -rf "$work"' EXIT
+mkdir "$game" "$work/changes" "$work/work" "$work/prefix"
+# The wineserver opens the files, so one of the test's own runs here, on the
+# project's prefix seen through an overlay that takes every change.
+mount -t overlay overlay -o "lowerdir=$WINEPREFIX,upperdir=$work/changes,workdir=$work/work" \
+    "$work/prefix"
+export WINEPREFIX=$work/prefix && rm "$WINEPREFIX/wineserver" # the server outside
+mount -t tmpfs -o size=64k tmpfs "$game"
+ini=$game/qebmod.ini
+save() { "$LURN_WINE" "$probe" "Z:${game//\//\\}" "$@" </dev/null >/dev/null 2>&1; }
+fail() { echo "$@" && head -c 600 "$ini" | cat -A && exit 1; }
+only() { [ "$(ls -A "$game" | tr '\n' ' ')" = "$1" ] || fail "in the folder:" "$game"/*; }
+# The DOS attributes Wine keeps for a file, after setting them when given.
+dos_attributes() { python3 -c 'import os, sys; a = "user.DOSATTRIB"; v = sys.argv[2:]
+v and os.setxattr(sys.argv[1], a, v[0].encode()); print(os.getxattr(sys.argv[1], a).decode())' "$@"; }
+# Before each save here, the read-only working copy that a killed save left.
+leftover() { printf '[set]\r\nsimple=9\r\n' >"$ini.saving" && chmod a-w "$ini.saving"; }
+
+# A save creates a missing file and reads back values typed with blanks.
+leftover && save ' 1024 ' && grep -q $'^RESOLUTIONX=1024 *\r$' "$ini" && only "qebmod.ini " ||
+    fail "no file: not made"
+# It keeps a UTF-16 file's byte-order mark and lines, and a hidden file's
+# attribute.
+printf '\xff\xfe[\0g\0]\0\r\0\n\0k\0=\0\x2d\x4e\r\0\n\0' >"$ini" && leftover && save 1024 &&
+    [ "$(head -c 2 "$ini" | xxd -p)" = fffe ] &&
+    [ "$(iconv -f UTF-16 "$ini" | grep -c -e '^k=中' -e '^RESOLUTIONX=1024')" = 2 ] &&
+    only "qebmod.ini " || fail "UTF-16: not kept"
+dos_attributes "$ini" 0x2 >/dev/null && leftover && save 1 &&
+    [ $(($(dos_attributes "$ini") & 2)) = 2 ] && only "qebmod.ini " || fail "hidden: not kept"
+# It leaves a read-only file as it was.
+chmod a-w "$ini" && cp "$ini" "$work/before" && leftover
+! save 800 && cmp -s "$work/before" "$ini" && only "qebmod.ini " || fail "read-only: changed"
+chmod u+w "$ini"
+
+# A process killed at random moments while it saves two values in turn
+# leaves the one or the other save's file, whole; the next save removes what
+# it left.
+save 800 && cp "$ini" "$work/800"
+save 1024 && cp "$ini" "$work/1024"
+seen=""
+for _ in $(seq 12); do
+    "$LURN_WINE" "$probe" "Z:${game//\//\\}" 800 1024 </dev/null >/dev/null 2>&1 &
+    sleep "$((RANDOM % 2)).$((RANDOM % 10))"
+    kill -KILL $!
+    wait $! 2>/dev/null || true
+    seen+=" $(for v in 800 1024; do if cmp -s "$ini" "$work/$v"; then echo $v; fi; done)-"
+done
+# Each kill left one of the two files (never a damaged one), and both came.
+[[ "$seen" != *" -"* && "$seen" == *800* && "$seen" == *1024* ]] || fail "after the kills:$seen"
+save 800 && only "qebmod.ini " || fail "the next save failed"
+
+# On a full disk: 120 keys of the game's own, the twelve settings, the last
+# page full, and the rest of the space filled. No room for a copy, then room
+# for a copy but not for longer values: the save fails and the file keeps its
+# bytes. With room it completes and keeps every other line.
+{
+    printf '[game]\r\n'
+    for i in $(seq 120); do printf 'KEY%03d=value of the game %d\r\n' "$i" "$i"; done
+    printf 'LAST=\r\n'
+} >"$ini"
+save 1
+sed -i "s/^LAST=/LAST=$(printf '%*s' $((8192 - $(stat -c %s "$ini"))) '' | tr ' ' x)/" "$ini"
+cp "$ini" "$work/before"
+dd if=/dev/zero of="$game/fill" bs=4096 2>/dev/null || true
+for room in 0 8192; do
+    truncate -s "-$room" "$game/fill"
+    ! save 1024000 || fail "a save with $room bytes free completed"
+    cmp -s "$work/before" "$ini" && only "fill qebmod.ini " ||
+        fail "a save with $room bytes free changed the file"
+done
+rm "$game/fill"
+save 1024000 || fail "a save with room failed"
+sed '/^\[set\]/,$ s/=1\r$/=1024000\r/' "$work/before" | cmp -s - "$ini" && only "qebmod.ini " ||
+    fail "a save with room changed other lines"
