@@ -1,4 +1,4 @@
-# The Win32 layer and the program itself.
+# The Win32 layer: the form model's windows and the ports' adapters.
 add_library(lurn_win32 STATIC
     app/win32/win32_ports.cpp
     app/win32/settings_file_copies.cpp
@@ -7,17 +7,25 @@ add_library(lurn_win32 STATIC
     app/win32/frame_theme.cpp
     app/win32/picture.cpp
     app/win32/win32_form.cpp
+    app/win32/form_layout.cpp
+    app/win32/form_keyboard.cpp
+    app/win32/form_sync.cpp
+    app/win32/frame_painting.cpp
     app/win32/top_level.cpp
     app/win32/mod_xp.cpp
-    app/win32/application.cpp
 )
 target_link_libraries(lurn_win32 PUBLIC lurn_core)
 target_compile_definitions(lurn_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                             _WIN32_WINNT=0x0601)
 target_link_libraries(lurn_win32 PUBLIC user32 gdi32 shell32 ole32)
 
-add_executable(lurn_config WIN32 app/win32/main.cpp)
-target_link_libraries(lurn_config PRIVATE lurn_win32)
+# The program: its start-up, which assembles the settings window from the
+# layers below, and WinMain.
+add_library(lurn_program STATIC program/application.cpp)
+target_link_libraries(lurn_program PUBLIC lurn_win32)
+
+add_executable(lurn_config WIN32 program/main.cpp)
+target_link_libraries(lurn_config PRIVATE lurn_program)
 target_link_options(lurn_config PRIVATE -municode -s)
 set_target_properties(lurn_config PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/resources/resources.cmake)

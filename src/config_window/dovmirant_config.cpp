@@ -3,6 +3,7 @@
 #include "app/runtime_error.h"
 #include "config_window/aspect_rule.h"
 #include "config_window/config_window_definition.h"
+#include "config_window/game_launch.h"
 #include "localisation/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
 #include "settings/profile_reading.h"
@@ -238,16 +239,30 @@ void Dovmirant_Config::HScroll_Change(const char* scrollBar, const char* valueLa
 }
 
 void Dovmirant_Config::Command1_Click() {
-    switch (saveINI()) {
-    case SaveResult::Saved:
+    if (saveWarningOfFailure() == SaveResult::Saved) {
         services_.dialogs.message(u"done", u"Lurn_config");
-        break;
-    case SaveResult::Failed:
-        services_.dialogs.message(u"save failed!", u"Warning");
-        break;
-    case SaveResult::Refused:
-        break;
     }
+}
+
+// Starting the game: save, then open qeb_lurn.exe in the program's
+// directory, whether or not the save succeeded (the player was warned). A
+// started game ends this program at once.
+void Dovmirant_Config::Command2_Click() {
+    saveWarningOfFailure();
+    if (startGame(services_.system, services_.launcher)) {
+        services_.process.end(0);
+        return;
+    }
+    services_.dialogs.message(u"file missed!", u"Warning");
+}
+
+// A save that failed is told as such; a refused one has told the player why.
+SaveResult Dovmirant_Config::saveWarningOfFailure() {
+    const SaveResult result = saveINI();
+    if (result == SaveResult::Failed) {
+        services_.dialogs.message(u"save failed!", u"Warning");
+    }
+    return result;
 }
 
 } // namespace lurn

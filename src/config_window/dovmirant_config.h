@@ -66,6 +66,7 @@ private:
                         std::int32_t GameSettings::*member);
     void Command1_Click();
     void Command2_Click();
+    SaveResult saveWarningOfFailure();
 
     ConfigWindowServices services_;
     // The code page the captions are decoded and converted with.

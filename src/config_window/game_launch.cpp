@@ -1,8 +1,4 @@
-// Starting the game: save, then open qeb_lurn.exe in the program's
-// directory, whether or not the save succeeded (the player was warned). A
-// started game ends this program at once.
-
-#include "config_window/dovmirant_config.h"
+#include "config_window/game_launch.h"
 
 namespace lurn {
 
@@ -13,18 +9,9 @@ constexpr std::intptr_t kLastShellError = 32;
 
 } // namespace
 
-void Dovmirant_Config::Command2_Click() {
-    if (saveINI() == SaveResult::Failed) {
-        services_.dialogs.message(u"save failed!", u"Warning");
-    }
-    const Text directory = services_.system.programDirectory();
-    const std::intptr_t result =
-        services_.launcher.open(joinPath(directory, u"qeb_lurn.exe"), directory);
-    if (result > kLastShellError) {
-        services_.process.end(0);
-        return;
-    }
-    services_.dialogs.message(u"file missed!", u"Warning");
+bool startGame(const SystemInfo& system, const ProgramLauncher& launcher) {
+    const Text directory = system.programDirectory();
+    return launcher.open(joinPath(directory, u"qeb_lurn.exe"), directory) > kLastShellError;
 }
 
 } // namespace lurn

@@ -77,7 +77,7 @@ unsigned windowCodePage(std::uint16_t language) {
 }
 
 void DetectLanguage(const SystemInfo& system) {
-    CodePageTag = system.defaultLanguage() == kLanguageChinesePrc ? kTagGbk : kTagBig5;
+    CodePageTag = windowCodePage(system.defaultLanguage()) == kCodePageGbk ? kTagGbk : kTagBig5;
 }
 
 Text ConvertScript(const Converters& converters, TextView text, std::int16_t direction) {

@@ -34,8 +34,8 @@ struct Converters {
     unsigned windowCodePage;
 };
 
-// Sets CodePageTag from the system's default language: "GBK" for Chinese
-// (PRC), "BIG5" for every other language.
+// Sets CodePageTag to the name of the window code page of the system's
+// default language: "GBK" for Chinese (PRC), "BIG5" for every other.
 void DetectLanguage(const SystemInfo& system);
 
 // Direction 2: map the characters that Big5 lacks to traditional forms, then

@@ -13,10 +13,10 @@
 // direct_writes_us (median of the rounds of writes), saves, and the figures
 // of lurn_bench::printFigures.
 
-#include "app/win32/application.h"
 #include "app/win32/top_level.h"
 #include "app/win32/win32_ports.h"
 #include "measure.h"
+#include "program/application.h"
 #include "settings/game_settings.h"
 #include "settings/mod_ini_edit.h"
 

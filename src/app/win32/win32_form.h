@@ -45,29 +45,37 @@ public:
     void propertyChanged(const Control& control, ControlProperty property) override;
 
 private:
+    // The window classes, the dispatch and the windows (win32_form.cpp).
     template <LRESULT (Win32Form::*Handler)(HWND, UINT, WPARAM, LPARAM)>
     static LRESULT CALLBACK dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void registerClasses(HINSTANCE instance);
-
     LRESULT formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT containerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void onCommand(HWND child, WORD notification);
-    void onHorizontalScroll(HWND bar, WORD request, WORD position);
-    void paintFrame(HWND frame);
-    void onDpiChanged(int dpi, const RECT& suggested);
-
-    SIZE windowSize() const;
-    void showIcons();
     void createControl(std::size_t position);
-    void showPicture(HWND image, int resource);
-    int toPixels(int twips) const;
     std::size_t positionOf(HWND child) const;
     std::size_t positionOf(const Control& control) const;
+    bool owns(HWND window) const;
+
+    // Twips and DPI (form_layout.cpp).
+    int toPixels(int twips) const;
+    SIZE windowSize() const;
+    void showIcons();
+    void showPicture(HWND image, int resource);
+    void onDpiChanged(int dpi, const RECT& suggested);
+
+    // Tab, arrow and Enter navigation (form_keyboard.cpp).
     std::vector<std::size_t> focusOrder() const;
     bool moveFocusByTab(bool backwards);
     bool moveWithinOptionPair(std::size_t position);
     bool pressWithEnter(std::size_t position, LPARAM keyData);
-    bool owns(HWND window) const;
+
+    // The user's input reaching the model (form_sync.cpp, with
+    // propertyChanged and afterDispatch).
+    void onCommand(HWND child, WORD notification);
+    void onHorizontalScroll(HWND bar, WORD request, WORD position);
+
+    // Frames (frame_painting.cpp).
+    void paintFrame(HWND frame);
 
     Form& form_;
     HINSTANCE instance_;

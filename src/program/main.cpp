@@ -1,7 +1,7 @@
 // lurn_config: the game's settings launcher.
 
-#include "app/win32/application.h"
 #include "app/win32/top_level.h"
+#include "program/application.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/win32/application.h"
+#include "program/application.h"
 
 #include "app/splash_definition.h"
 #include "app/win32/mod_xp.h"

@@ -1,0 +1,138 @@
+// Win32Form's keyboard navigation, done before dispatch: Tab and Shift+Tab
+// by tab index across all containers, the arrow keys within an option pair,
+// Enter on a button.
+
+#include "app/win32/win32_form.h"
+
+#include "app/win32/win32_form_internal.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace lurn::win32 {
+
+namespace {
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::HScrollBar:
+    case ControlKind::CommandButton:
+    case ControlKind::ListBox:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::vector<std::size_t> Win32Form::focusOrder() const {
+    std::vector<std::size_t> order;
+    for (std::size_t position = 0; position < form_.count(); ++position) {
+        const Control& control = form_.at(position);
+        if (!takesFocus(control.kind()) || !control.enabled() || children_[position] == nullptr) {
+            continue;
+        }
+        if (control.is(ControlKind::OptionButton) && control.value() == 0) {
+            // An option pair takes the focus once: on its selected member,
+            // or on its first member while none is selected.
+            bool otherTakesIt = false;
+            for (std::size_t other = 0; other < form_.count(); ++other) {
+                const Control& sibling = form_.at(other);
+                if (other != position && sibling.name() == control.name() &&
+                    (sibling.value() != 0 ||
+                     sibling.definition().tabIndex < control.definition().tabIndex)) {
+                    otherTakesIt = true;
+                }
+            }
+            if (otherTakesIt) {
+                continue;
+            }
+        }
+        order.push_back(position);
+    }
+    std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return form_.at(a).definition().tabIndex < form_.at(b).definition().tabIndex;
+    });
+    return order;
+}
+
+bool Win32Form::moveFocusByTab(bool backwards) {
+    const std::vector<std::size_t> order = focusOrder();
+    if (order.empty()) {
+        return true;
+    }
+    const auto current = std::find(order.begin(), order.end(), positionOf(GetFocus()));
+    std::size_t next = 0;
+    if (current == order.end()) {
+        next = backwards ? order.size() - 1 : 0;
+    } else {
+        const std::size_t at = static_cast<std::size_t>(current - order.begin());
+        next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+    }
+    lastFocus_ = children_.at(order[next]);
+    SetFocus(lastFocus_);
+    if (form_.at(order[next]).is(ControlKind::TextBox)) {
+        SendMessageW(lastFocus_, EM_SETSEL, 0, -1);
+    }
+    return true;
+}
+
+bool Win32Form::moveWithinOptionPair(std::size_t position) {
+    const Control& current = form_.at(position);
+    for (std::size_t other = 0; other < form_.count(); ++other) {
+        Control& sibling = form_.at(other);
+        if (other != position && sibling.name() == current.name() && sibling.enabled()) {
+            lastFocus_ = children_.at(other);
+            SetFocus(lastFocus_);
+            sibling.userClick();
+            return true;
+        }
+    }
+    return true;
+}
+
+// Enter, on the main keyboard or the keypad, presses the focused button as
+// Space does: once for each press, not again while the key is held. The
+// window has no default button, so Enter anywhere else does nothing.
+bool Win32Form::pressWithEnter(std::size_t position, LPARAM keyData) {
+    constexpr LPARAM kKeyWasDown = 1 << 30;
+    if ((keyData & kKeyWasDown) == 0) {
+        form_.at(position).userClick();
+    }
+    return true;
+}
+
+bool Win32Form::preTranslate(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !owns(message.hwnd)) {
+        return false;
+    }
+    if (message.wParam == VK_TAB) {
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+            return false;
+        }
+        return moveFocusByTab(GetKeyState(VK_SHIFT) < 0);
+    }
+    const std::size_t position = positionOf(message.hwnd);
+    if (position != kNoPosition && form_.at(position).is(ControlKind::CommandButton) &&
+        message.wParam == VK_RETURN) {
+        return pressWithEnter(position, message.lParam);
+    }
+    if (position != kNoPosition && form_.at(position).is(ControlKind::OptionButton)) {
+        switch (message.wParam) {
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            return moveWithinOptionPair(position);
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+} // namespace lurn::win32
