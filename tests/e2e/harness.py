@@ -181,6 +181,9 @@ class GameFolder:
         with open(record, encoding="utf-8-sig") as f:
             return dict(line.rstrip("\r\n").split("=", 1) for line in f)
 
+    def end_game(self):
+        subprocess.run([WINE, "taskkill", "/F", "/IM", "qeb_lurn.exe"], capture_output=True)
+
     # The game folder as Windows programs see it.
     def windows_path(self):
         return "Z:" + self.path.replace("/", "\\")
@@ -198,7 +201,7 @@ class GameFolder:
         # The Wine process may leave its windows for a moment.
         inspect("--wait-gone", TITLE, "--timeout", "5000")
         if os.path.exists(os.path.join(self.path, "qeb_lurn.exe")):
-            subprocess.run([WINE, "taskkill", "/F", "/IM", "qeb_lurn.exe"], capture_output=True)
+            self.end_game()
         shutil.rmtree(self.path, ignore_errors=True)
         shutil.rmtree(self.elsewhere, ignore_errors=True)
 
