@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced by bootstrap and test (POSIX sh): the binfmt_misc entry that runs
 # i386 ELF programs, executables and shared objects alike, through qemu's
 # user-mode emulator. Magic and mask are those of qemu's own table. With
