@@ -35,6 +35,20 @@ SAMPLE = {
 }
 
 
+# What the settings window shows of SAMPLE: control (see `named`) -> state.
+SAMPLE_SHOWN = {
+    "width": "800", "height": "600", "简体模式": "1", "繁體模式": "0", "窗口模式": "1",
+    "全屏模式": "0", "自动调整": "0", "画面拉伸时平滑显示": "1", "显示画面时采用硬件加速": "2",
+    "使用3D音响效果": "0", "音乐音量 bar": "100 in 0..127", "音效音量 bar": "0 in 0..127",
+    "大地图行走速度 bar": "30 in 1..100", "内场景行走速度 bar": "1 in 1..100",
+    "战斗速度 bar": "60 in 1..100",
+    # Every value label shows its bar's value, the design values 0 and 1
+    # included.
+    "音乐音量 value": "100", "音效音量 value": "0", "大地图行走速度 value": "30",
+    "内场景行走速度 value": "1", "战斗速度 value": "60",
+}
+
+
 # (section, key) -> value of a settings file.
 def read_settings(path):
     parser = configparser.ConfigParser(interpolation=None)
@@ -50,9 +64,9 @@ def windows_titled(title, cls):
 def wait_for_window(title, cls, timeout=20.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        left = str(int(max(0.1, deadline - time.monotonic()) * 1000))
-        found = [w for w in inspect("--wait-title", title, "--timeout", left, timeout=60)[1]
-                 if w.cls == cls]
+        left = max(0.1, deadline - time.monotonic())
+        found = [w for w in inspect("--wait-title", title, "--timeout", str(int(left * 1000)),
+                                    timeout=left + 60)[1] if w.cls == cls]
         if found:
             return found[0]
         time.sleep(0.1)
@@ -92,6 +106,17 @@ def named(window, name):
 # The named control of the settings window as it is now.
 def shown(name):
     return named(config_window(), name)
+
+
+def state(control):
+    if control.cls == "ScrollBar":
+        return f"{control['pos']} in {control['min']}..{control['max']}"
+    return control["check"] if control.cls == "Button" else control.text
+
+
+# The state of each control of `expected` in the window.
+def states(window, expected):
+    return {name: state(named(window, name)) for name in expected}
 
 
 def focused(window):
@@ -148,6 +173,21 @@ class GameFolder:
             [WINE, os.path.join(self.path, "lurn_config.exe")], cwd=self.elsewhere, env=env,
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+    # What the stand-in game recorded of its start: cwd, args, argc.
+    def game_start(self, timeout=15.0):
+        record = os.path.join(self.path, "standin_launch.txt")
+        assert wait_until(lambda: os.path.exists(record), timeout), "the game did not start"
+        time.sleep(0.3)
+        with open(record, encoding="utf-8-sig") as f:
+            return dict(line.rstrip("\r\n").split("=", 1) for line in f)
+
+    def end_game(self):
+        subprocess.run([WINE, "taskkill", "/F", "/IM", "qeb_lurn.exe"], capture_output=True)
+
+    # The game folder as Windows programs see it.
+    def windows_path(self):
+        return "Z:" + self.path.replace("/", "\\")
+
     def exit_code(self, timeout=15.0):
         return self.process.wait(timeout=timeout)
 
@@ -161,7 +201,7 @@ class GameFolder:
         # The Wine process may leave its windows for a moment.
         inspect("--wait-gone", TITLE, "--timeout", "5000")
         if os.path.exists(os.path.join(self.path, "qeb_lurn.exe")):
-            subprocess.run([WINE, "taskkill", "/F", "/IM", "qeb_lurn.exe"], capture_output=True)
+            self.end_game()
         shutil.rmtree(self.path, ignore_errors=True)
         shutil.rmtree(self.elsewhere, ignore_errors=True)
 
@@ -185,8 +225,8 @@ class LauncherTestCase(unittest.TestCase):
         cls.folder.start()
         wait_for_window(TITLE, FORM_CLASS)
 
-    def dismiss_message(self, title, text):
-        box = wait_for_window(title, DIALOG_CLASS)
+    def dismiss_message(self, title, text, timeout=20.0):
+        box = wait_for_window(title, DIALOG_CLASS, timeout)
         texts = [w.text for w in box.descendants() if w.cls == "Static"]
         self.assertIn(text, texts, f"message box {title!r} shows {texts}")
         click(*box.find(cls="Button").centre)

@@ -16,12 +16,6 @@ INSPECT = os.path.join(TOOLS_DIR, "lurn_inspect.exe")
 STANDIN_GAME = os.path.join(TOOLS_DIR, "qeb_lurn.exe")
 
 
-def require_environment():
-    missing = [n for n in ("DISPLAY", "WINEPREFIX", "LURN_TOOLS_DIR") if not os.environ.get(n)]
-    if missing:
-        raise RuntimeError("these tests run under Wine and Xvfb; not set: " + ", ".join(missing))
-
-
 # One line of the inspector's output and the lines nested under it.
 class Window:
 
@@ -102,36 +96,8 @@ def inspect(*args, timeout=30):
     return Inspector(*args).result(timeout)
 
 
-def wait_for_window(title, timeout_ms=15000):
-    code, roots, _ = inspect("--wait-title", title, "--timeout", str(timeout_ms),
-                             timeout=timeout_ms / 1000 + 30)
-    if code != 0 or not roots:
-        raise AssertionError(f"no window titled {title!r} within {timeout_ms} ms")
-    return roots[0]
-
-
-def wait_gone(title, timeout_ms=10000):
-    return inspect("--wait-gone", title, "--timeout", str(timeout_ms))[0] == 0
-
-
-def start(exe, *args, cwd=None):
-    env = dict(os.environ, LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8")
-    return subprocess.Popen([WINE, exe] + list(args), cwd=cwd, env=env, stdin=subprocess.DEVNULL,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-
-def stop(process):
-    if process.poll() is None:
-        process.kill()
-    process.wait(timeout=10)
-
-
 def xdotool(*args):
     subprocess.run(["xdotool"] + [str(a) for a in args], check=True, timeout=10)
-
-
-def close_foreground_window():
-    xdotool("key", "alt+F4")
 
 
 def wait_until(predicate, timeout=5.0, interval=0.1):
