@@ -1,15 +1,17 @@
 #!/bin/bash
 # Saves on a real file system under Wine, through a program that saves as the
 # configuration window does: files of each kind, saves killed at random
-# moments, saves on a full disk. The game folder, whose name no ANSI code
-# page holds, is a tmpfs of the test's own in a mount namespace of its own.
+# moments, saves on a full disk. The game folder's name no ANSI code page
+# holds; for the full disk, a tmpfs of the test's own is mounted on it, in a
+# mount namespace of its own. (Before that it lies on the disk of the work
+# folder, whose file system keeps Wine's DOS attributes on every kernel.)
 set -euo pipefail
 probe=$1
 if [ -z "${LURN_OWN_MOUNTS:-}" ]; then
     as_root=() && [ "$(id -u)" = 0 ] || as_root=(--map-root-user)
     LURN_OWN_MOUNTS=1 exec unshare "${as_root[@]}" --mount bash "$0" "$@"
 fi
-work=$(mktemp -d)
+work=$(mktemp -d -p "$PWD") # on the build tree's disk
 game="$work/game 게임 游戏目录"
 trap 'set +e; "$LURN_WINESERVER" -k; "$LURN_WINESERVER" -w; umount "$game" "$work/prefix"
     rm -rf "$work"' EXIT
@@ -19,7 +21,6 @@ mkdir "$game" "$work/changes" "$work/work" "$work/prefix"
 mount -t overlay overlay -o "lowerdir=$WINEPREFIX,upperdir=$work/changes,workdir=$work/work" \
     "$work/prefix"
 export WINEPREFIX=$work/prefix && rm "$WINEPREFIX/wineserver" # the server outside
-mount -t tmpfs -o size=64k tmpfs "$game"
 ini=$game/qebmod.ini
 save() { "$LURN_WINE" "$probe" "Z:${game//\//\\}" "$@" </dev/null >/dev/null 2>&1; }
 fail() { echo "$@" && head -c 600 "$ini" | cat -A && exit 1; }
@@ -67,6 +68,7 @@ save 800 && only "qebmod.ini " || fail "the next save failed"
 # page full, and the rest of the space filled. No room for a copy, then room
 # for a copy but not for longer values: the save fails and the file keeps its
 # bytes. With room it completes and keeps every other line.
+mount -t tmpfs -o size=64k tmpfs "$game"
 {
     printf '[game]\r\n'
     for i in $(seq 120); do printf 'KEY%03d=value of the game %d\r\n' "$i" "$i"; done
