@@ -152,20 +152,21 @@ void MessageBoxes::message(const Text& text, const Text& title) const {
 }
 
 std::intptr_t ShellLauncher::open(const Text& file, const Text& workingDirectory) const {
-    // A folder of the game's name is no program; the shell would open it in
-    // a window of its own.
+    // A missing game is told here, before the shell would show an error box
+    // of its own beside the caller's warning; and a folder of the game's name
+    // is no program: the shell would open it in a window of its own.
     const DWORD attributes = GetFileAttributesW(wide(file));
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return SE_ERR_FNF;
     }
     // The shell's execute hooks and its prompt for a program that came from
-    // the internet run through COM. The call returns once the start is
-    // complete, as this process ends right after it; the caller shows any
-    // failure itself, as it always has.
+    // the internet run through COM; SEE_MASK_FLAG_NO_UI would suppress that
+    // prompt, so it is not given. The call returns once the start is
+    // complete, as this process ends right after it.
     const ComApartment com;
     SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof execute;
-    execute.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    execute.fMask = SEE_MASK_NOASYNC;
     execute.lpVerb = L"open";
     execute.lpFile = wide(file);
     execute.lpParameters = L"";
