@@ -1,5 +1,6 @@
 // lurn_config: the game's settings launcher.
 
+#include "app/win32/system_library.h"
 #include "app/win32/top_level.h"
 #include "program/application.h"
 
@@ -11,12 +12,8 @@ namespace {
 // folder is often writable, and a DLL planted there must never be loaded.
 void restrictDllSearchToSystemFolder() {
     using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    if (kernel == nullptr) {
-        return;
-    }
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesProc>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories = lurn::win32::lookUp<SetDefaultDllDirectoriesProc>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories != nullptr) {
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }

@@ -75,11 +75,11 @@ bool SettingsSave::copyHoldsTheSave() const {
     const std::vector<ProfileEntry> before = files_.entries(file_);
     const std::vector<ProfileEntry> after = files_.entries(copy_);
     const auto written = [&](const ProfileEntry& entry) {
-        return std::any_of(writes_.begin(), writes_.end(), [&](const Write& w) {
+        return std::any_of(writes_.begin(), writes_.end(), [&](const ProfileEntry& w) {
             return sameName(w.section, entry.section) && sameName(w.key, entry.key);
         });
     };
-    const bool writesRead = std::all_of(writes_.begin(), writes_.end(), [&](const Write& w) {
+    const bool writesRead = std::all_of(writes_.begin(), writes_.end(), [&](const ProfileEntry& w) {
         const Text* value = valueIn(after, w.section, w.key);
         return value != nullptr && *value == asRead(w.value);
     });

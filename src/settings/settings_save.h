@@ -36,19 +36,13 @@ public:
     bool finish();
 
 private:
-    struct Write {
-        Text section;
-        Text key;
-        Text value;
-    };
-
     bool copyHoldsTheSave() const;
 
     const ProfileStore& profile_;
     const SettingsFileCopies& files_;
     const Text file_;
     const Text copy_;
-    std::vector<Write> writes_;
+    std::vector<ProfileEntry> writes_; // each write, in order
     bool failed_ = false;
     bool replaced_ = false;
 };

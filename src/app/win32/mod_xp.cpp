@@ -1,5 +1,7 @@
 #include "app/win32/mod_xp.h"
 
+#include "app/win32/system_library.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -16,8 +18,8 @@ bool InitVisualStyles() noexcept {
         return false;
     }
     using InitCommonControlsExProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto initCommonControlsEx = reinterpret_cast<InitCommonControlsExProc>(
-        reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
+    const auto initCommonControlsEx =
+        win32::lookUp<InitCommonControlsExProc>(library, "InitCommonControlsEx");
     if (initCommonControlsEx == nullptr) {
         return false;
     }

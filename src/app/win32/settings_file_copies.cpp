@@ -51,13 +51,9 @@ bool WorkingCopies::copy(const Text& file, const Text& copy) const {
 
 bool WorkingCopies::flush(const Text& copy) const {
     forgetProfile(copy);
-    const HANDLE handle = CreateFileW(wide(copy), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    const File file(handle);
-    return FlushFileBuffers(file.get()) != FALSE;
+    const File file = openedFile(CreateFileW(wide(copy), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get()) != FALSE;
 }
 
 std::vector<ProfileEntry> WorkingCopies::entries(const Text& file) const {

@@ -1,8 +1,9 @@
 #include "support/win32_test_support.h"
 
+#include "app/win32/handles.h"
+
 #include <shellapi.h>
 
-#include <memory>
 #include <random>
 #include <stdexcept>
 
@@ -35,21 +36,20 @@ TempFolder::~TempFolder() {
 
 namespace {
 
-using File = std::unique_ptr<void, decltype(&CloseHandle)>;
-
-File openFile(const Text& path, DWORD access, DWORD disposition) {
-    HANDLE file = CreateFileW(api(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+win32::File openFile(const Text& path, DWORD access, DWORD disposition) {
+    win32::File file =
+        win32::openedFile(CreateFileW(api(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         throw std::runtime_error("cannot open " + utf8(path));
     }
-    return File(file, &CloseHandle);
+    return file;
 }
 
 } // namespace
 
 std::string readBytes(const Text& path) {
-    const File file = openFile(path, GENERIC_READ, OPEN_EXISTING);
+    const win32::File file = openFile(path, GENERIC_READ, OPEN_EXISTING);
     std::string bytes;
     char buffer[4096];
     DWORD got = 0;
@@ -60,7 +60,7 @@ std::string readBytes(const Text& path) {
 }
 
 void writeBytes(const Text& path, std::string_view bytes) {
-    const File file = openFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+    const win32::File file = openFile(path, GENERIC_WRITE, CREATE_ALWAYS);
     DWORD written = 0;
     if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size()) {
