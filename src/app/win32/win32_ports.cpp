@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -174,10 +175,12 @@ std::intptr_t ShellLauncher::open(const Text& file, const Text& workingDirectory
     execute.nShow = SW_SHOWNORMAL;
     const bool started = ShellExecuteExW(&execute) != FALSE;
     const auto result = reinterpret_cast<std::intptr_t>(execute.hInstApp);
-    if (!started && result > SE_ERR_DLLNOTFOUND) {
-        return 0; // a failure that gave no error value
+    // The shell documents hInstApp above 32 on success only together with
+    // SEE_MASK_NOCLOSEPROCESS: the call's own result decides.
+    if (started) {
+        return std::max<std::intptr_t>(result, SE_ERR_DLLNOTFOUND + 1);
     }
-    return result;
+    return result > SE_ERR_DLLNOTFOUND ? 0 : result; // 0: a failure without an error value
 }
 
 void ProcessExit::end(unsigned exitCode) const {
