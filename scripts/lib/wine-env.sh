@@ -12,10 +12,7 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # Where 32-bit programs run only through a user-mode emulator registered
 # with binfmt_misc, they run about a hundred times slower: the suites then
 # stay on the 64-bit build too.
-lurn_32bit_emulated() {
-    [ -r /proc/sys/fs/binfmt_misc/qemu-i386 ] &&
-        [ "$(head -n 1 /proc/sys/fs/binfmt_misc/qemu-i386)" = enabled ]
-}
+. "$ROOT/scripts/lib/qemu-i386.sh"
 if /usr/lib/wine/wine --version >/dev/null 2>&1 && ! lurn_32bit_emulated; then
     LURN_WINE=/usr/lib/wine/wine
     LURN_TEST_PRESET=win32
@@ -31,9 +28,16 @@ fi
 export LURN_WINE LURN_WINESERVER LURN_TEST_PRESET
 
 # Creates the prefix once: a Wine virtual desktop (so windows get title bars
-# and focus without a window manager) of 1024 x 768.
+# and focus without a window manager) of 1024 x 768. Where 32-bit programs
+# do not run, the prefix is made without its 32-bit half; a run
+# that needs that half (the shipped exe's suite, through the emulator) makes
+# the prefix again with it, once.
 wine_prefix_init() {
-    if [ -f "$WINEPREFIX/.lurn-ready-2" ]; then
+    local halves=64
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        halves=both
+    fi
+    if [ -f "$WINEPREFIX/.lurn-ready-3-both" ] || [ -f "$WINEPREFIX/.lurn-ready-3-$halves" ]; then
         return 0
     fi
     rm -rf "$WINEPREFIX"
@@ -47,7 +51,7 @@ wine_prefix_init() {
     # Wine's own fonts (Marlett draws the title bar's buttons, Tahoma is the
     # dialog font), installed where every Windows program finds its fonts.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    touch "$WINEPREFIX/.lurn-ready-2"
+    touch "$WINEPREFIX/.lurn-ready-3-$halves"
 }
 
 # Starts a persistent wineserver and Wine's helper processes (services,

@@ -32,6 +32,8 @@ class ShippedProgram(LauncherTestCase):
                    WAIT, interval=1.0)
         x, y, width, _ = config_window().rect
         click(x + width // 2, y + 10)
+        # Emulated, the window may take a while to take the focus back.
+        wait_until(lambda: focused(config_window()) is not None, WAIT, interval=1.0)
 
     def test_1_opens_with_the_files_values_and_focus_on_save(self):
         window = config_window()

@@ -52,6 +52,15 @@ class ExecutableTest(unittest.TestCase):
                                         "ole32.dll", "msvcrt.dll"})
         self.assertLessEqual(EXE.stat().st_size, 1 << 20)
 
+    # Two builds of one commit give the same bytes: no link time, no folder of
+    # the machine that built it.
+    def test_bytes_depend_on_the_sources_only(self):
+        self.assertEqual(self.pe.FILE_HEADER.TimeDateStamp, 0)
+        data = EXE.read_bytes()
+        for folder in (EXE.resolve().parent, ARTWORK.resolve().parents[1]):
+            for encoding in ("utf-8", "utf-16-le"):
+                self.assertNotIn(str(folder).encode(encoding), data)
+
     def test_one_manifest_asking_for_common_controls_6(self):
         self.assertEqual([key for key in self.resources if key[0] == RT_MANIFEST],
                          [(RT_MANIFEST, 1, CHINESE_PRC)])
