@@ -36,6 +36,20 @@ BOOL CALLBACK collect(HWND window, LPARAM windows) {
     return TRUE;
 }
 
+// Windows' button control clicks a radio button that receives the focus
+// unchecked, other than through its own mouse press (which captures the
+// mouse first); Wine's does not. With this procedure an option button does.
+WNDPROC buttonProc = nullptr;
+LRESULT CALLBACK clickedOnFocus(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(buttonProc, button, message, wParam, lParam);
+    if (message == WM_SETFOCUS && GetCapture() != button &&
+        SendMessageW(button, BM_GETCHECK, 0, 0) == BST_UNCHECKED) {
+        SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+    return result;
+}
+
 class ConfigWindowTest : public ::testing::Test {
 protected:
     ConfigWindowTest() {
@@ -57,6 +71,11 @@ protected:
     // The control a window realises: its id is 100 + its position in the
     // collection.
     const Control& controlOf(HWND child) { return config.form().at(GetDlgCtrlID(child) - 100); }
+    HWND windowOf(const Control& control) {
+        const std::vector<HWND> children = descendants();
+        return *std::find_if(children.begin(), children.end(),
+                             [&](HWND child) { return &controlOf(child) == &control; });
+    }
 
     TempFolder folder;
     win32::ProfileFunctions profile;
@@ -122,6 +141,33 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
                          glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
         EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), 0xFFFF), 0) << utf8(caption);
     }
+}
+
+// An option that got the focus from a press released outside it, and so is
+// not selected, does not get it back when the window is activated again,
+// where the system would click it; an arrow key selects the other option
+// with one Click.
+TEST_F(ConfigWindowTest, OnlyTheArrowsSelectAnOptionOnAFocusChange) {
+    window.show();
+    Control& simplified = config.form().control("Option1", 1); // not selected
+    HWND unselected = windowOf(simplified);
+    int clicks = 0;
+    simplified.onClick = [&clicks, handler = simplified.onClick](std::int16_t index) {
+        ++clicks;
+        handler(index);
+    };
+    buttonProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(unselected, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(clickedOnFocus)));
+    SendMessageW(unselected, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(unselected, WM_LBUTTONUP, 0, MAKELPARAM(5000, 5000));
+    ASSERT_EQ(GetFocus(), unselected);
+    const win32::Window other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9,
+                                              nullptr, nullptr, nullptr, nullptr));
+    SetActiveWindow(other.get());
+    SetActiveWindow(window.hwnd());
+    EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(0, 0));
+    EXPECT_TRUE(window.preTranslate(MSG{GetFocus(), WM_KEYDOWN, VK_RIGHT, 0, 0, {}}));
+    EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(1, 1));
 }
 
 } // namespace

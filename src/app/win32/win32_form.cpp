@@ -275,8 +275,8 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         break;
     case WM_SETFOCUS:
-        if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
-            SetFocus(lastFocus_);
+        if (HWND focus = focusReturnsTo(lastFocus_); focus != nullptr) {
+            SetFocus(focus);
             return 0;
         }
         break;
