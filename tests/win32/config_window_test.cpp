@@ -10,9 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -49,6 +52,48 @@ LRESULT CALLBACK clickedOnFocus(HWND button, UINT message, WPARAM wParam, LPARAM
     }
     return result;
 }
+
+// ShellExecuteExW as Windows may run it: the message loop of its prompt
+// hands the window a click on the run button and a close, then the player
+// cancels the prompt. Each call gives its owner and whether it was enabled.
+std::vector<std::pair<HWND, BOOL>> shellCalls;
+HWND runButton = nullptr;
+BOOL WINAPI cancelledStart(SHELLEXECUTEINFOW* execute) {
+    shellCalls.emplace_back(execute->hwnd, IsWindowEnabled(execute->hwnd));
+    if (shellCalls.size() == 1) {
+        SendMessageW(runButton, BM_CLICK, 0, 0);
+        SendMessageW(GetParent(runButton), WM_CLOSE, 0, 0);
+    }
+    SetLastError(ERROR_CANCELLED);
+    return FALSE;
+}
+
+// A function of the system's replaced in this program's import address table
+// for the length of a scope.
+class ImportPatch {
+public:
+    ImportPatch(const void* original, const void* replacement) : original_(original) {
+        auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+        const IMAGE_DATA_DIRECTORY table =
+            reinterpret_cast<const IMAGE_NT_HEADERS*>(
+                base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew)
+                ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IAT];
+        auto** first = reinterpret_cast<const void**>(base + table.VirtualAddress);
+        auto** last = first + table.Size / sizeof(void*);
+        slot_ = std::find(first, last, original);
+        if (slot_ == last) {
+            throw std::runtime_error("the function is not imported");
+        }
+        DWORD protection = 0; // the slot stays writable: its program is a test
+        VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+        *slot_ = replacement;
+    }
+    ~ImportPatch() { *slot_ = original_; }
+
+private:
+    const void* original_;
+    const void** slot_;
+};
 
 class ConfigWindowTest : public ::testing::Test {
 protected:
@@ -168,6 +213,19 @@ TEST_F(ConfigWindowTest, OnlyTheArrowsSelectAnOptionOnAFocusChange) {
     EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(0, 0));
     EXPECT_TRUE(window.preTranslate(MSG{GetFocus(), WM_KEYDOWN, VK_RIGHT, 0, 0, {}}));
     EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(1, 1));
+}
+
+// The shell's start is owned by the window, which takes no input while it
+// runs; a start the player cancelled is told apart from a failed one.
+TEST_F(ConfigWindowTest, TheShellStartsTheGameOverTheDisabledWindow) {
+    writeBytes(folder.file(u"qeb_lurn.exe"), "MZ");
+    launcher.setOwner(window.hwnd());
+    runButton = windowOf(config.form().control("Command2"));
+    const ImportPatch patch(reinterpret_cast<const void*>(&ShellExecuteExW),
+                            reinterpret_cast<const void*>(&cancelledStart));
+    EXPECT_EQ(launcher.open(folder.file(u"qeb_lurn.exe"), folder.path()), LaunchResult::Cancelled);
+    EXPECT_EQ(shellCalls, (std::vector<std::pair<HWND, BOOL>>{{window.hwnd(), FALSE}}));
+    EXPECT_TRUE(IsWindow(window.hwnd()) && IsWindowEnabled(window.hwnd()));
 }
 
 } // namespace
