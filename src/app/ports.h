@@ -111,13 +111,18 @@ public:
     virtual void message(const Text& text, const Text& title) const = 0;
 };
 
+// How the start of a program ended. Cancelled: the player refused a prompt
+// of the system's on the way (a warning about the program's origin, an
+// elevation prompt); the program is there.
+enum class LaunchResult : std::uint8_t { Started, Cancelled, Failed };
+
 // Starts a program with the verb "open" in a working directory; returns once
-// the start is complete, without waiting for the program. Returns the shell's
-// result: above 32 means started (a folder is no program).
+// the start is complete, without waiting for the program. A folder is no
+// program: its start fails.
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
-    virtual std::intptr_t open(const Text& file, const Text& workingDirectory) const = 0;
+    virtual LaunchResult open(const Text& file, const Text& workingDirectory) const = 0;
 };
 
 // Ends the process at once; no further handler runs. (In-memory test

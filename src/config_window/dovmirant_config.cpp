@@ -246,14 +246,20 @@ void Dovmirant_Config::Command1_Click() {
 
 // Starting the game: save, then open qeb_lurn.exe in the program's
 // directory, whether or not the save succeeded (the player was warned). A
-// started game ends this program at once.
+// started game ends this program at once; a start that the player cancelled
+// in a prompt of the system's leaves the window as it is.
 void Dovmirant_Config::Command2_Click() {
     saveWarningOfFailure();
-    if (startGame(services_.system, services_.launcher)) {
+    switch (startGame(services_.system, services_.launcher)) {
+    case LaunchResult::Started:
         services_.process.end(0);
-        return;
+        break;
+    case LaunchResult::Failed:
+        services_.dialogs.message(u"file missed!", u"Warning");
+        break;
+    case LaunchResult::Cancelled:
+        break;
     }
-    services_.dialogs.message(u"file missed!", u"Warning");
 }
 
 // A save that failed is told as such; a refused one has told the player why.

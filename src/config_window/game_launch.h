@@ -6,7 +6,7 @@
 namespace lurn {
 
 // Opens qeb_lurn.exe in the program's directory, with that directory as its
-// working directory; true when the game was started.
-bool startGame(const SystemInfo& system, const ProgramLauncher& launcher);
+// working directory.
+LaunchResult startGame(const SystemInfo& system, const ProgramLauncher& launcher);
 
 } // namespace lurn

@@ -81,6 +81,7 @@ void Application::showConfigWindow() {
         config_ = std::make_unique<ConfigWindow>(services, instance_);
         config_->window.create();
         dialogs_.setOwner(config_->window.hwnd());
+        launcher_.setOwner(config_->window.hwnd());
         config_->window.onCloseRequest = [this] {
             config_->behaviour.Form_Unload();
         };

@@ -130,18 +130,21 @@ TEST_F(ConfigWindowHandlersTest, SaveButtonWritesThenReports) {
     EXPECT_EQ(afterSaving(), Journal{"message save failed! (Warning)"});
 }
 
+// A started game ends the program; a start the player cancelled in the
+// system's prompt shows nothing, as the game is there.
 TEST_F(ConfigWindowHandlersTest, RunButtonSavesThenStartsTheGameInItsFolder) {
-    for (const auto& [result, ends] : {std::pair{33, true}, {32, false}, {2, false}}) {
-        SCOPED_TRACE(result);
+    for (const auto& [result, then] : {std::pair{LaunchResult::Started, "end 0"},
+                                       {LaunchResult::Failed, "message file missed! (Warning)"},
+                                       {LaunchResult::Cancelled, ""}}) {
+        SCOPED_TRACE(then);
         io.journal.clear();
         io.shell.launchResult = result;
-        if (ends) {
+        if (result == LaunchResult::Started) {
             EXPECT_THROW(control("Command2").userClick(), ProcessEnded);
         } else {
             control("Command2").userClick();
         }
-        EXPECT_EQ(afterSaving(),
-                  (Journal{kOpenGame, ends ? "end 0" : "message file missed! (Warning)"}));
+        EXPECT_EQ(afterSaving(), (*then != '\0' ? Journal{kOpenGame, then} : Journal{kOpenGame}));
     }
 }
 
@@ -150,7 +153,6 @@ TEST_F(ConfigWindowHandlersTest, RunButtonSavesThenStartsTheGameInItsFolder) {
 // the focus.
 TEST_F(ConfigWindowHandlersTest, RunButtonStartsTheGameAfterAFailedOrRefusedSave) {
     io.profile.failWritesTo(u"Music", u"VOLUME");
-    io.shell.launchResult = 33;
     EXPECT_THROW(control("Command2").userClick(), ProcessEnded);
     EXPECT_EQ(afterSaving(), (Journal{"message save failed! (Warning)", kOpenGame, "end 0"}));
     control("Check1").userClick();

@@ -10,9 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -36,6 +39,62 @@ BOOL CALLBACK collect(HWND window, LPARAM windows) {
     return TRUE;
 }
 
+// Windows' button control clicks a radio button that receives the focus
+// unchecked, other than through its own mouse press (which captures the
+// mouse first); Wine's does not. With this procedure an option button does.
+WNDPROC buttonProc = nullptr;
+LRESULT CALLBACK clickedOnFocus(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(buttonProc, button, message, wParam, lParam);
+    if (message == WM_SETFOCUS && GetCapture() != button &&
+        SendMessageW(button, BM_GETCHECK, 0, 0) == BST_UNCHECKED) {
+        SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+    return result;
+}
+
+// ShellExecuteExW as Windows may run it: the message loop of its prompt
+// hands the window a click on the run button and a close, then the player
+// cancels the prompt. Each call gives its owner and whether it was enabled.
+std::vector<std::pair<HWND, BOOL>> shellCalls;
+HWND runButton = nullptr;
+BOOL WINAPI cancelledStart(SHELLEXECUTEINFOW* execute) {
+    shellCalls.emplace_back(execute->hwnd, IsWindowEnabled(execute->hwnd));
+    if (shellCalls.size() == 1) {
+        SendMessageW(runButton, BM_CLICK, 0, 0);
+        SendMessageW(GetParent(runButton), WM_CLOSE, 0, 0);
+    }
+    SetLastError(ERROR_CANCELLED);
+    return FALSE;
+}
+
+// A function of the system's replaced in this program's import address table
+// for the length of a scope.
+class ImportPatch {
+public:
+    ImportPatch(const void* original, const void* replacement) : original_(original) {
+        auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+        const IMAGE_DATA_DIRECTORY table =
+            reinterpret_cast<const IMAGE_NT_HEADERS*>(
+                base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew)
+                ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IAT];
+        auto** first = reinterpret_cast<const void**>(base + table.VirtualAddress);
+        auto** last = first + table.Size / sizeof(void*);
+        slot_ = std::find(first, last, original);
+        if (slot_ == last) {
+            throw std::runtime_error("the function is not imported");
+        }
+        DWORD protection = 0; // the slot stays writable: its program is a test
+        VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+        *slot_ = replacement;
+    }
+    ~ImportPatch() { *slot_ = original_; }
+
+private:
+    const void* original_;
+    const void** slot_;
+};
+
 class ConfigWindowTest : public ::testing::Test {
 protected:
     ConfigWindowTest() {
@@ -57,6 +116,11 @@ protected:
     // The control a window realises: its id is 100 + its position in the
     // collection.
     const Control& controlOf(HWND child) { return config.form().at(GetDlgCtrlID(child) - 100); }
+    HWND windowOf(const Control& control) {
+        const std::vector<HWND> children = descendants();
+        return *std::find_if(children.begin(), children.end(),
+                             [&](HWND child) { return &controlOf(child) == &control; });
+    }
 
     TempFolder folder;
     win32::ProfileFunctions profile;
@@ -122,6 +186,46 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
                          glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
         EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), 0xFFFF), 0) << utf8(caption);
     }
+}
+
+// An option that got the focus from a press released outside it, and so is
+// not selected, does not get it back when the window is activated again,
+// where the system would click it; an arrow key selects the other option
+// with one Click.
+TEST_F(ConfigWindowTest, OnlyTheArrowsSelectAnOptionOnAFocusChange) {
+    window.show();
+    Control& simplified = config.form().control("Option1", 1); // not selected
+    HWND unselected = windowOf(simplified);
+    int clicks = 0;
+    simplified.onClick = [&clicks, handler = simplified.onClick](std::int16_t index) {
+        ++clicks;
+        handler(index);
+    };
+    buttonProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(unselected, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(clickedOnFocus)));
+    SendMessageW(unselected, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(unselected, WM_LBUTTONUP, 0, MAKELPARAM(5000, 5000));
+    ASSERT_EQ(GetFocus(), unselected);
+    const win32::Window other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9,
+                                              nullptr, nullptr, nullptr, nullptr));
+    SetActiveWindow(other.get());
+    SetActiveWindow(window.hwnd());
+    EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(0, 0));
+    EXPECT_TRUE(window.preTranslate(MSG{GetFocus(), WM_KEYDOWN, VK_RIGHT, 0, 0, {}}));
+    EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(1, 1));
+}
+
+// The shell's start is owned by the window, which takes no input while it
+// runs; a start the player cancelled is told apart from a failed one.
+TEST_F(ConfigWindowTest, TheShellStartsTheGameOverTheDisabledWindow) {
+    writeBytes(folder.file(u"qeb_lurn.exe"), "MZ");
+    launcher.setOwner(window.hwnd());
+    runButton = windowOf(config.form().control("Command2"));
+    const ImportPatch patch(reinterpret_cast<const void*>(&ShellExecuteExW),
+                            reinterpret_cast<const void*>(&cancelledStart));
+    EXPECT_EQ(launcher.open(folder.file(u"qeb_lurn.exe"), folder.path()), LaunchResult::Cancelled);
+    EXPECT_EQ(shellCalls, (std::vector<std::pair<HWND, BOOL>>{{window.hwnd(), FALSE}}));
+    EXPECT_TRUE(IsWindow(window.hwnd()) && IsWindowEnabled(window.hwnd()));
 }
 
 } // namespace

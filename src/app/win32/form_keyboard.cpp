@@ -36,21 +36,13 @@ std::vector<std::size_t> Win32Form::focusOrder() const {
         if (!takesFocus(control.kind()) || !control.enabled() || children_[position] == nullptr) {
             continue;
         }
-        if (control.is(ControlKind::OptionButton) && control.value() == 0) {
-            // An option pair takes the focus once: on its selected member,
-            // or on its first member while none is selected.
-            bool otherTakesIt = false;
-            for (std::size_t other = 0; other < form_.count(); ++other) {
-                const Control& sibling = form_.at(other);
-                if (other != position && sibling.name() == control.name() &&
-                    (sibling.value() != 0 ||
-                     sibling.definition().tabIndex < control.definition().tabIndex)) {
-                    otherTakesIt = true;
-                }
-            }
-            if (otherTakesIt) {
-                continue;
-            }
+        // An option pair takes the focus once: on its selected member, or on
+        // its first member while none is selected.
+        const std::size_t other = otherOption(position);
+        if (other != kNoPosition && control.value() == 0 &&
+            (form_.at(other).value() != 0 ||
+             form_.at(other).definition().tabIndex < control.definition().tabIndex)) {
+            continue;
         }
         order.push_back(position);
     }
@@ -58,6 +50,33 @@ std::vector<std::size_t> Win32Form::focusOrder() const {
         return form_.at(a).definition().tabIndex < form_.at(b).definition().tabIndex;
     });
     return order;
+}
+
+std::size_t Win32Form::otherOption(std::size_t position) const {
+    const Control& option = form_.at(position);
+    for (std::size_t other = 0; option.is(ControlKind::OptionButton) && other < form_.count();
+         ++other) {
+        if (other != position && form_.at(other).name() == option.name()) {
+            return other;
+        }
+    }
+    return kNoPosition;
+}
+
+// Windows' button clicks a radio button that receives the focus unselected
+// (other than by its own mouse press), so the focus never goes back to an
+// option that is not selected: it goes to the selected one of its pair.
+HWND Win32Form::focusReturnsTo(HWND window) const {
+    if (window == nullptr || !IsWindow(window)) {
+        return nullptr;
+    }
+    const std::size_t position = positionOf(window);
+    const std::size_t other = position == kNoPosition ? kNoPosition : otherOption(position);
+    if (other == kNoPosition || form_.at(position).value() != 0) {
+        return window;
+    }
+    const Control& selected = form_.at(other);
+    return selected.value() != 0 && selected.enabled() ? children_.at(other) : nullptr;
 }
 
 bool Win32Form::moveFocusByTab(bool backwards) {
@@ -81,16 +100,15 @@ bool Win32Form::moveFocusByTab(bool backwards) {
     return true;
 }
 
+// The other option is selected before it takes the focus, so that the
+// system's click on an unselected option that receives the focus never
+// comes: one Click for each move, wherever the system clicks.
 bool Win32Form::moveWithinOptionPair(std::size_t position) {
-    const Control& current = form_.at(position);
-    for (std::size_t other = 0; other < form_.count(); ++other) {
-        Control& sibling = form_.at(other);
-        if (other != position && sibling.name() == current.name() && sibling.enabled()) {
-            lastFocus_ = children_.at(other);
-            SetFocus(lastFocus_);
-            sibling.userClick();
-            return true;
-        }
+    const std::size_t other = otherOption(position);
+    if (other != kNoPosition && form_.at(other).enabled()) {
+        form_.at(other).userClick();
+        lastFocus_ = children_.at(other);
+        SetFocus(lastFocus_);
     }
     return true;
 }

@@ -247,14 +247,18 @@ LRESULT Win32Form::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A disabled window has a modal operation running over it (a message
+    // box, the shell's start) whose message loop may still hand it a click,
+    // a scroll or a close that was under way: none reaches the form.
+    const bool takesInput = IsWindowEnabled(window) != FALSE;
     switch (message) {
     case WM_COMMAND:
-        if (lParam != 0) {
+        if (lParam != 0 && takesInput) {
             onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         }
         return 0;
     case WM_HSCROLL:
-        if (lParam != 0) {
+        if (lParam != 0 && takesInput) {
             onHorizontalScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
         }
         return 0;
@@ -275,8 +279,8 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         break;
     case WM_SETFOCUS:
-        if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
-            SetFocus(lastFocus_);
+        if (HWND focus = focusReturnsTo(lastFocus_); focus != nullptr) {
+            SetFocus(focus);
             return 0;
         }
         break;
@@ -295,6 +299,9 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         return 0;
     case WM_CLOSE:
+        if (!takesInput) {
+            return 0;
+        }
         if (onCloseRequest) {
             onCloseRequest();
         } else {

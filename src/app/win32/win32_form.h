@@ -65,6 +65,8 @@ private:
 
     // Tab, arrow and Enter navigation (form_keyboard.cpp).
     std::vector<std::size_t> focusOrder() const;
+    std::size_t otherOption(std::size_t position) const;
+    HWND focusReturnsTo(HWND window) const;
     bool moveFocusByTab(bool backwards);
     bool moveWithinOptionPair(std::size_t position);
     bool pressWithEnter(std::size_t position, LPARAM keyData);

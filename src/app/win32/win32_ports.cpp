@@ -5,7 +5,6 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -45,6 +44,26 @@ public:
 
 private:
     bool initialised_;
+};
+
+// A window disabled for the length of a scope, as a modal dialog box
+// disables its owner, and enabled again at its end; a window that was
+// disabled already stays so.
+class DisabledWindow {
+public:
+    explicit DisabledWindow(HWND window)
+        : window_(window), disabledHere_(window != nullptr && !EnableWindow(window, FALSE)) {}
+    DisabledWindow(const DisabledWindow&) = delete;
+    DisabledWindow& operator=(const DisabledWindow&) = delete;
+    ~DisabledWindow() {
+        if (disabledHere_) {
+            EnableWindow(window_, TRUE);
+        }
+    }
+
+private:
+    HWND window_;
+    bool disabledHere_;
 };
 
 } // namespace
@@ -152,13 +171,13 @@ void MessageBoxes::message(const Text& text, const Text& title) const {
     MessageBoxW(owner_, wide(text), wide(title), MB_OK);
 }
 
-std::intptr_t ShellLauncher::open(const Text& file, const Text& workingDirectory) const {
+LaunchResult ShellLauncher::open(const Text& file, const Text& workingDirectory) const {
     // A missing game is told here, before the shell would show an error box
     // of its own beside the caller's warning; and a folder of the game's name
     // is no program: the shell would open it in a window of its own.
     const DWORD attributes = GetFileAttributesW(wide(file));
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return SE_ERR_FNF;
+        return LaunchResult::Failed;
     }
     // The shell's execute hooks and its prompt for a program that came from
     // the internet run through COM; SEE_MASK_FLAG_NO_UI would suppress that
@@ -168,19 +187,31 @@ std::intptr_t ShellLauncher::open(const Text& file, const Text& workingDirectory
     SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof execute;
     execute.fMask = SEE_MASK_NOASYNC;
+    execute.hwnd = owner_;
     execute.lpVerb = L"open";
     execute.lpFile = wide(file);
     execute.lpParameters = L"";
     execute.lpDirectory = wide(workingDirectory);
     execute.nShow = SW_SHOWNORMAL;
-    const bool started = ShellExecuteExW(&execute) != FALSE;
-    const auto result = reinterpret_cast<std::intptr_t>(execute.hInstApp);
-    // The shell documents hInstApp above 32 on success only together with
-    // SEE_MASK_NOCLOSEPROCESS: the call's own result decides.
-    if (started) {
-        return std::max<std::intptr_t>(result, SE_ERR_DLLNOTFOUND + 1);
+    const bool wasForeground = owner_ != nullptr && GetForegroundWindow() == owner_;
+    BOOL started = FALSE;
+    DWORD error = ERROR_SUCCESS;
+    {
+        // The shell's prompts run message loops of their own, which would
+        // otherwise hand the window a second click or a close.
+        const DisabledWindow disabled(owner_);
+        started = ShellExecuteExW(&execute);
+        error = GetLastError();
     }
-    return result > SE_ERR_DLLNOTFOUND ? 0 : result; // 0: a failure without an error value
+    if (started) {
+        return LaunchResult::Started;
+    }
+    // A prompt of the shell's that closed while its owner was disabled has
+    // handed the activation to some other window: the player is back here.
+    if (wasForeground && GetForegroundWindow() != owner_) {
+        SetForegroundWindow(owner_);
+    }
+    return error == ERROR_CANCELLED ? LaunchResult::Cancelled : LaunchResult::Failed;
 }
 
 void ProcessExit::end(unsigned exitCode) const {

@@ -48,9 +48,16 @@ private:
     HWND owner_ = nullptr;
 };
 
+// Starts programs for one window (set once it exists): the shell's prompts
+// and error boxes are owned by it, and it is disabled while the shell runs,
+// so that none of its handlers runs inside the start.
 class ShellLauncher final : public ProgramLauncher {
 public:
-    std::intptr_t open(const Text& file, const Text& workingDirectory) const override;
+    void setOwner(HWND owner) { owner_ = owner; }
+    LaunchResult open(const Text& file, const Text& workingDirectory) const override;
+
+private:
+    HWND owner_ = nullptr;
 };
 
 class ProcessExit final : public ProcessControl {

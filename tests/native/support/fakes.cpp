@@ -145,7 +145,7 @@ void FakeShell::message(const Text& text, const Text& title) const {
     journal_.push_back("message " + utf8(text) + " (" + utf8(title) + ")");
 }
 
-std::intptr_t FakeShell::open(const Text& file, const Text& directory) const {
+LaunchResult FakeShell::open(const Text& file, const Text& directory) const {
     journal_.push_back("open " + utf8(file) + " in " + utf8(directory));
     return launchResult;
 }

@@ -108,9 +108,9 @@ class FakeShell : public Dialogs, public ProgramLauncher, public ProcessControl 
 public:
     explicit FakeShell(Journal& journal) : journal_(journal) {}
     void message(const Text& text, const Text& title) const override;
-    std::intptr_t open(const Text& file, const Text& directory) const override;
+    LaunchResult open(const Text& file, const Text& directory) const override;
     [[noreturn]] void end(unsigned code) const override;
-    std::intptr_t launchResult = 42;
+    LaunchResult launchResult = LaunchResult::Started;
 
 private:
     Journal& journal_;
