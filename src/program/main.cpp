@@ -11,9 +11,9 @@ namespace {
 // From here on, DLLs are looked up in the system folder only: the game's
 // folder is often writable, and a DLL planted there must never be loaded.
 void restrictDllSearchToSystemFolder() {
-    using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = lurn::win32::lookUp<SetDefaultDllDirectoriesProc>(
-        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    const auto setDefaultDllDirectories =
+        lurn::win32::lookUp<decltype(&::SetDefaultDllDirectories)>(
+            GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories != nullptr) {
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }

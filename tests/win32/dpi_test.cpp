@@ -1,7 +1,8 @@
 // Both windows at the display DPI given in LURN_TEST_DPI. Wine takes the DPI
 // from the user's LogPixels when a process starts, so the test sets it, runs
 // itself again on a desktop of its own the size of a 1024 x 768 screen at
-// that DPI, and puts the settings back.
+// that DPI, and puts the settings back. With LURN_TEST_WINDOWS7 set, the
+// program's calls see Windows 7 without its loader update.
 
 #include "app/splash_definition.h"
 #include "app/win32/win32_form.h"
@@ -15,7 +16,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace lurn::wintest {
@@ -78,6 +81,64 @@ int runAtDpi(int dpi) {
     settleFonts();
     return code;
 }
+
+// Points this program's import of `name` at `replacement`; gives the function
+// it pointed at, or nullptr where the program does not import it.
+template <typename Function> Function replaceImport(const char* name, Function replacement) {
+    auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const auto* const dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const DWORD imports = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)
+                              ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
+                              .VirtualAddress;
+    for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports);
+         dll->Name != 0; ++dll) {
+        auto* slot = reinterpret_cast<ULONG_PTR*>(base + dll->FirstThunk);
+        for (auto* entry = reinterpret_cast<const ULONG_PTR*>(base + dll->OriginalFirstThunk);
+             *entry != 0; ++entry, ++slot) {
+            // By name: the entry gives the hint's offset, the name follows it.
+            if (!IMAGE_SNAP_BY_ORDINAL(*entry) &&
+                std::strcmp(reinterpret_cast<const char*>(base + *entry + 2), name) == 0) {
+                DWORD protection = 0;
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+                return reinterpret_cast<Function>(
+                    std::exchange(*slot, reinterpret_cast<ULONG_PTR>(replacement)));
+            }
+        }
+    }
+    return nullptr;
+}
+
+// What Windows 7 without update KB2533623 has not, and Wine has: the DPI
+// functions of Windows 8.1 and 10, SetDefaultDllDirectories, and the
+// LOAD_LIBRARY_SEARCH flags, which its LoadLibraryExW refuses with
+// ERROR_INVALID_PARAMETER. install() points this program's imports of
+// GetProcAddress and LoadLibraryExW here.
+struct Windows7 {
+    static inline decltype(&::GetProcAddress) realGetProcAddress = nullptr;
+    static inline decltype(&::LoadLibraryExW) realLoadLibraryExW = nullptr;
+
+    static FARPROC WINAPI getProcAddress(HMODULE module, LPCSTR name) {
+        const std::string_view named = HIWORD(name) != 0 ? name : "";
+        if (named.ends_with("ForDpi") || named == "GetDpiForMonitor" ||
+            named == "SetDefaultDllDirectories") {
+            SetLastError(ERROR_PROC_NOT_FOUND);
+            return nullptr;
+        }
+        return realGetProcAddress(module, name);
+    }
+    static HMODULE WINAPI loadLibraryExW(LPCWSTR name, HANDLE file, DWORD flags) {
+        if ((flags & 0x1F00) != 0) { // LOAD_LIBRARY_SEARCH_...
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
+        return realLoadLibraryExW(name, file, flags);
+    }
+    static bool install() {
+        realGetProcAddress = replaceImport("GetProcAddress", &getProcAddress);
+        realLoadLibraryExW = replaceImport("LoadLibraryExW", &loadLibraryExW);
+        return realGetProcAddress != nullptr && realLoadLibraryExW != nullptr;
+    }
+};
 
 void paintAll() {
     MSG message;
@@ -392,6 +453,9 @@ int main(int argc, char** argv) {
     const int dpi = lurn::wintest::testDpi();
     if (dpi != 0 && GetEnvironmentVariableW(L"LURN_DPI_CHILD", nullptr, 0) == 0) {
         return lurn::wintest::runAtDpi(dpi);
+    }
+    if (std::getenv("LURN_TEST_WINDOWS7") != nullptr && !lurn::wintest::Windows7::install()) {
+        return 3;
     }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
