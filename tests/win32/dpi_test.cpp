@@ -4,6 +4,10 @@
 // that DPI, and puts the settings back. With LURN_TEST_WINDOWS7 set, the
 // program's calls see Windows 7 without its loader update.
 
+// For WM_GETDPISCALEDSIZE, which Windows 10 sends and Wine does not.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0A00
+
 #include "app/splash_definition.h"
 #include "app/win32/win32_form.h"
 #include "app/win32/win32_ports.h"
@@ -312,6 +316,7 @@ protected:
         ReleaseDC(nullptr, screen);
     }
     const int dpi = testDpi();
+    const bool windows7 = std::getenv("LURN_TEST_WINDOWS7") != nullptr;
 };
 
 TEST_F(DpiTest, BothWindowsAreTheirTwipsAtTheDisplayDpiWithThePictureFillingItsBox) {
@@ -402,16 +407,19 @@ TEST_F(DpiTest, ADpiChangeLaysTheWindowOutAgainAndKeepsWhatItShows) {
     }
     const auto before = looksOf(shown);
 
-    // A move to a monitor of another DPI, and back. What the system suggests
-    // scales the window's rectangle, frame and all, so its size may be some
-    // pixels off.
+    // A move to a monitor of another DPI, and back. Windows 10 first asks
+    // the window for its size at the new DPI and suggests that; earlier ones
+    // suggest the window's rectangle scaled, frame and all, some pixels off.
     const int otherDpi = dpi == 96 ? 120 : 96;
     const HWND window = shown.window.hwnd();
     const auto changeDpi = [&](int oldDpi, int newDpi, POINT at) {
         RECT now{};
         GetWindowRect(window, &now);
-        RECT suggested{at.x, at.y, at.x + MulDiv(now.right - now.left, newDpi, oldDpi) + 3,
-                       at.y + MulDiv(now.bottom - now.top, newDpi, oldDpi) + 2};
+        SIZE size{MulDiv(now.right - now.left, newDpi, oldDpi) + 3,
+                  MulDiv(now.bottom - now.top, newDpi, oldDpi) + 2};
+        EXPECT_TRUE(windows7 || SendMessageW(window, WM_GETDPISCALEDSIZE, newDpi,
+                                             reinterpret_cast<LPARAM>(&size)));
+        RECT suggested{at.x, at.y, at.x + size.cx, at.y + size.cy};
         SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
                      reinterpret_cast<LPARAM>(&suggested));
         paintAll();
@@ -441,6 +449,7 @@ TEST_F(DpiTest, ADpiChangeLaysTheWindowOutAgainAndKeepsWhatItShows) {
     GetWindowRect(window, &placed);
     EXPECT_NEAR(placed.left + placed.right, suggested.left + suggested.right, 1);
     EXPECT_NEAR(placed.top + placed.bottom, suggested.top + suggested.bottom, 1);
+    EXPECT_TRUE(windows7 || EqualRect(&placed, &suggested));
     EXPECT_TRUE(looksOf(shown) == before);
     EXPECT_EQ(GetFocus(), focus);
     EXPECT_EQ(events, 0);
