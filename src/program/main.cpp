@@ -10,6 +10,10 @@ namespace {
 
 // From here on, DLLs are looked up in the system folder only: the game's
 // folder is often writable, and a DLL planted there must never be loaded.
+// Windows 7 without its loader update has no SetDefaultDllDirectories: there
+// the DLLs that the program loads by name come from the system folder by
+// their full path (systemLibrary), and comctl32.dll from the manifest's
+// side-by-side assembly.
 void restrictDllSearchToSystemFolder() {
     const auto setDefaultDllDirectories =
         lurn::win32::lookUp<decltype(&::SetDefaultDllDirectories)>(
