@@ -2,6 +2,7 @@
 add_library(lurn_win32 STATIC
     app/win32/win32_ports.cpp
     app/win32/settings_file_copies.cpp
+    app/win32/system_library.cpp
     app/win32/dpi.cpp
     app/win32/placement.cpp
     app/win32/frame_theme.cpp

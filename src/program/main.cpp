@@ -10,10 +10,14 @@ namespace {
 
 // From here on, DLLs are looked up in the system folder only: the game's
 // folder is often writable, and a DLL planted there must never be loaded.
+// Windows 7 without its loader update has no SetDefaultDllDirectories: there
+// the DLLs that the program loads by name come from the system folder by
+// their full path (systemLibrary), and comctl32.dll from the manifest's
+// side-by-side assembly.
 void restrictDllSearchToSystemFolder() {
-    using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = lurn::win32::lookUp<SetDefaultDllDirectoriesProc>(
-        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    const auto setDefaultDllDirectories =
+        lurn::win32::lookUp<decltype(&::SetDefaultDllDirectories)>(
+            GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefaultDllDirectories != nullptr) {
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }

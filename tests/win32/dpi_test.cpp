@@ -1,7 +1,12 @@
 // Both windows at the display DPI given in LURN_TEST_DPI. Wine takes the DPI
 // from the user's LogPixels when a process starts, so the test sets it, runs
 // itself again on a desktop of its own the size of a 1024 x 768 screen at
-// that DPI, and puts the settings back.
+// that DPI, and puts the settings back. With LURN_TEST_WINDOWS7 set, the
+// program's calls see Windows 7 without its loader update.
+
+// For WM_GETDPISCALEDSIZE, which Windows 10 sends and Wine does not.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0A00
 
 #include "app/splash_definition.h"
 #include "app/win32/win32_form.h"
@@ -15,7 +20,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace lurn::wintest {
@@ -78,6 +85,64 @@ int runAtDpi(int dpi) {
     settleFonts();
     return code;
 }
+
+// Points this program's import of `name` at `replacement`; gives the function
+// it pointed at, or nullptr where the program does not import it.
+template <typename Function> Function replaceImport(const char* name, Function replacement) {
+    auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const auto* const dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const DWORD imports = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)
+                              ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
+                              .VirtualAddress;
+    for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports);
+         dll->Name != 0; ++dll) {
+        auto* slot = reinterpret_cast<ULONG_PTR*>(base + dll->FirstThunk);
+        for (auto* entry = reinterpret_cast<const ULONG_PTR*>(base + dll->OriginalFirstThunk);
+             *entry != 0; ++entry, ++slot) {
+            // By name: the entry gives the hint's offset, the name follows it.
+            if (!IMAGE_SNAP_BY_ORDINAL(*entry) &&
+                std::strcmp(reinterpret_cast<const char*>(base + *entry + 2), name) == 0) {
+                DWORD protection = 0;
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+                return reinterpret_cast<Function>(
+                    std::exchange(*slot, reinterpret_cast<ULONG_PTR>(replacement)));
+            }
+        }
+    }
+    return nullptr;
+}
+
+// What Windows 7 without update KB2533623 has not, and Wine has: the DPI
+// functions of Windows 8.1 and 10, SetDefaultDllDirectories, and the
+// LOAD_LIBRARY_SEARCH flags, which its LoadLibraryExW refuses with
+// ERROR_INVALID_PARAMETER. install() points this program's imports of
+// GetProcAddress and LoadLibraryExW here.
+struct Windows7 {
+    static inline decltype(&::GetProcAddress) realGetProcAddress = nullptr;
+    static inline decltype(&::LoadLibraryExW) realLoadLibraryExW = nullptr;
+
+    static FARPROC WINAPI getProcAddress(HMODULE module, LPCSTR name) {
+        const std::string_view named = HIWORD(name) != 0 ? name : "";
+        if (named.ends_with("ForDpi") || named == "GetDpiForMonitor" ||
+            named == "SetDefaultDllDirectories") {
+            SetLastError(ERROR_PROC_NOT_FOUND);
+            return nullptr;
+        }
+        return realGetProcAddress(module, name);
+    }
+    static HMODULE WINAPI loadLibraryExW(LPCWSTR name, HANDLE file, DWORD flags) {
+        if ((flags & 0x1F00) != 0) { // LOAD_LIBRARY_SEARCH_...
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
+        return realLoadLibraryExW(name, file, flags);
+    }
+    static bool install() {
+        realGetProcAddress = replaceImport("GetProcAddress", &getProcAddress);
+        realLoadLibraryExW = replaceImport("LoadLibraryExW", &loadLibraryExW);
+        return realGetProcAddress != nullptr && realLoadLibraryExW != nullptr;
+    }
+};
 
 void paintAll() {
     MSG message;
@@ -251,6 +316,7 @@ protected:
         ReleaseDC(nullptr, screen);
     }
     const int dpi = testDpi();
+    const bool windows7 = std::getenv("LURN_TEST_WINDOWS7") != nullptr;
 };
 
 TEST_F(DpiTest, BothWindowsAreTheirTwipsAtTheDisplayDpiWithThePictureFillingItsBox) {
@@ -341,16 +407,19 @@ TEST_F(DpiTest, ADpiChangeLaysTheWindowOutAgainAndKeepsWhatItShows) {
     }
     const auto before = looksOf(shown);
 
-    // A move to a monitor of another DPI, and back. What the system suggests
-    // scales the window's rectangle, frame and all, so its size may be some
-    // pixels off.
+    // A move to a monitor of another DPI, and back. Windows 10 first asks
+    // the window for its size at the new DPI and suggests that; earlier ones
+    // suggest the window's rectangle scaled, frame and all, some pixels off.
     const int otherDpi = dpi == 96 ? 120 : 96;
     const HWND window = shown.window.hwnd();
     const auto changeDpi = [&](int oldDpi, int newDpi, POINT at) {
         RECT now{};
         GetWindowRect(window, &now);
-        RECT suggested{at.x, at.y, at.x + MulDiv(now.right - now.left, newDpi, oldDpi) + 3,
-                       at.y + MulDiv(now.bottom - now.top, newDpi, oldDpi) + 2};
+        SIZE size{MulDiv(now.right - now.left, newDpi, oldDpi) + 3,
+                  MulDiv(now.bottom - now.top, newDpi, oldDpi) + 2};
+        EXPECT_TRUE(windows7 || SendMessageW(window, WM_GETDPISCALEDSIZE, newDpi,
+                                             reinterpret_cast<LPARAM>(&size)));
+        RECT suggested{at.x, at.y, at.x + size.cx, at.y + size.cy};
         SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
                      reinterpret_cast<LPARAM>(&suggested));
         paintAll();
@@ -380,6 +449,7 @@ TEST_F(DpiTest, ADpiChangeLaysTheWindowOutAgainAndKeepsWhatItShows) {
     GetWindowRect(window, &placed);
     EXPECT_NEAR(placed.left + placed.right, suggested.left + suggested.right, 1);
     EXPECT_NEAR(placed.top + placed.bottom, suggested.top + suggested.bottom, 1);
+    EXPECT_TRUE(windows7 || EqualRect(&placed, &suggested));
     EXPECT_TRUE(looksOf(shown) == before);
     EXPECT_EQ(GetFocus(), focus);
     EXPECT_EQ(events, 0);
@@ -392,6 +462,9 @@ int main(int argc, char** argv) {
     const int dpi = lurn::wintest::testDpi();
     if (dpi != 0 && GetEnvironmentVariableW(L"LURN_DPI_CHILD", nullptr, 0) == 0) {
         return lurn::wintest::runAtDpi(dpi);
+    }
+    if (std::getenv("LURN_TEST_WINDOWS7") != nullptr && !lurn::wintest::Windows7::install()) {
+        return 3;
     }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

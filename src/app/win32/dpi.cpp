@@ -1,6 +1,15 @@
+// The DPI functions of Windows 8.1 and 10 are declared only for programs
+// that require those versions. This file names them for their types alone,
+// and calls them through the pointers looked up at run time, so that the
+// program still starts on Windows 7: none of them may be called by name.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0A00
+
 #include "app/win32/dpi.h"
 
 #include "app/win32/system_library.h"
+
+#include <shellscalingapi.h>
 
 #include <cstdint>
 
@@ -8,14 +17,11 @@ namespace lurn::win32 {
 
 namespace {
 
-// MDT_EFFECTIVE_DPI: the scale the user chose for the monitor.
-constexpr int kEffectiveDpi = 0;
-
 struct DpiFunctions {
-    using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    using AdjustWindowRectExForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    using SystemParametersInfoForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
-    using GetSystemMetricsForDpi = int(WINAPI*)(int, UINT);
+    using GetDpiForMonitor = decltype(&::GetDpiForMonitor);
+    using AdjustWindowRectExForDpi = decltype(&::AdjustWindowRectExForDpi);
+    using SystemParametersInfoForDpi = decltype(&::SystemParametersInfoForDpi);
+    using GetSystemMetricsForDpi = decltype(&::GetSystemMetricsForDpi);
 
     Library shcore;
     GetDpiForMonitor getDpiForMonitor = nullptr;                     // Windows 8.1
@@ -59,7 +65,8 @@ int primaryMonitorDpi() {
         const HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
         UINT x = 0;
         UINT y = 0;
-        if (SUCCEEDED(functions.getDpiForMonitor(primary, kEffectiveDpi, &x, &y)) && y > 0) {
+        // The scale the user chose for the monitor.
+        if (SUCCEEDED(functions.getDpiForMonitor(primary, MDT_EFFECTIVE_DPI, &x, &y)) && y > 0) {
             return static_cast<int>(y);
         }
     }

@@ -23,14 +23,14 @@ int Win32Form::toPixels(int twips) const {
     return MulDiv(twips, dpi_, kTwipsPerInch);
 }
 
-// The window's size in pixels at dpi_: its client area is its twips, the
+// The window's size in pixels at `dpi`: its client area is its twips, the
 // frame around it measured at the same DPI.
-SIZE Win32Form::windowSize() const {
+SIZE Win32Form::windowSize(int dpi) const {
     const FormDefinition& definition = form_.definition();
     const WindowStyle style = topLevelStyle(definition);
-    const RECT frame =
-        windowRectForClient(toPixels(definition.clientWidth), toPixels(definition.clientHeight),
-                            style.style, style.exStyle, dpi_);
+    const RECT frame = windowRectForClient(MulDiv(definition.clientWidth, dpi, kTwipsPerInch),
+                                           MulDiv(definition.clientHeight, dpi, kTwipsPerInch),
+                                           style.style, style.exStyle, dpi);
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -75,8 +75,9 @@ void Win32Form::showPicture(HWND image, int resource) {
 }
 
 // On a monitor of another DPI: the window is its twips at the new DPI,
-// centred where the system suggests (the suggestion scales the old frame, so
-// its size may be a pixel or more off), with the icons at the new DPI's
+// centred where the system suggests (Windows 10 suggests the size the window
+// gave for WM_GETDPISCALEDSIZE; earlier ones scale the old frame, so their
+// size may be a pixel or more off), with the icons at the new DPI's
 // sizes; every control takes its twips at the new DPI, the new font and
 // picture. The controls are moved, not made again, so they keep their
 // values, texts, focus and enabled states, and nothing of this reaches the
@@ -86,7 +87,7 @@ void Win32Form::onDpiChanged(int dpi, const RECT& suggested) {
     const Font previousFont = std::exchange(font_, messageFont(dpi, kCodePageGbk));
     // Shown until every image has the new one.
     const Bitmap previousPicture = std::move(scaledPicture_);
-    const SIZE size = windowSize();
+    const SIZE size = windowSize(dpi);
     const RECT place = centredOn(suggested, size.cx, size.cy);
     SetWindowPos(hwnd(), nullptr, place.left, place.top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);

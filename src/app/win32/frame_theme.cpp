@@ -12,10 +12,10 @@ namespace {
 // of the DLLs that the system only ever loads from its own folder, and an
 // imported one would be searched for in the game's folder first.
 struct ThemeFunctions {
-    using OpenThemeData = HTHEME(WINAPI*)(HWND, LPCWSTR);
-    using CloseThemeData = HRESULT(WINAPI*)(HTHEME);
-    using DrawThemeBackground = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
-    using GetThemeColor = HRESULT(WINAPI*)(HTHEME, int, int, int, COLORREF*);
+    using OpenThemeData = decltype(&::OpenThemeData);
+    using CloseThemeData = decltype(&::CloseThemeData);
+    using DrawThemeBackground = decltype(&::DrawThemeBackground);
+    using GetThemeColor = decltype(&::GetThemeColor);
 
     Library uxtheme;
     OpenThemeData openThemeData = nullptr;

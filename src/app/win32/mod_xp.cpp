@@ -17,9 +17,8 @@ bool InitVisualStyles() noexcept {
     if (library == nullptr) {
         return false;
     }
-    using InitCommonControlsExProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const auto initCommonControlsEx =
-        win32::lookUp<InitCommonControlsExProc>(library, "InitCommonControlsEx");
+        win32::lookUp<decltype(&::InitCommonControlsEx)>(library, "InitCommonControlsEx");
     if (initCommonControlsEx == nullptr) {
         return false;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Functions of system DLLs that not every supported Windows has, or that the
-// program does not import: looked up by name at run time.
+// program does not import: looked up by name at run time, each typed from
+// the SDK's own declaration (decltype(&::Name)), so that a pointer's calling
+// convention and parameters are always the function's own.
 
 #include "app/win32/handles.h"
 
@@ -10,9 +12,7 @@ namespace lurn::win32 {
 
 // A DLL from the system folder only, never from the game's; empty where the
 // system has none of that name.
-inline Library systemLibrary(const wchar_t* name) {
-    return Library(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-}
+Library systemLibrary(const wchar_t* name);
 
 // A function of a loaded DLL, or nullptr where it or the DLL is missing.
 template <typename Function> Function lookUp(HMODULE module, const char* name) {

@@ -20,6 +20,9 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"LurnForm";
 constexpr wchar_t kContainerClass[] = L"LurnContainer";
+// WM_GETDPISCALEDSIZE, of Windows 10 1703, which the SDK declares only for
+// programs that require Windows 10.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 WindowStyle childStyle(const ControlDefinition& definition) {
     constexpr DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -106,7 +109,7 @@ void Win32Form::create() {
     font_ = messageFont(dpi_, kCodePageGbk);
     const FormDefinition& definition = form_.definition();
     const WindowStyle style = topLevelStyle(definition);
-    const SIZE size = windowSize();
+    const SIZE size = windowSize(dpi_);
     const RECT place = openingPlace(size.cx, size.cy);
     window_.reset(CreateWindowExW(style.exStyle, kFormClass, wide(form_.caption()), style.style,
                                   place.left, place.top, size.cx, size.cy, nullptr, nullptr,
@@ -288,11 +291,17 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         // A window larger than the screen keeps its size, the client area its
         // twips: its top-left part is on the screen.
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        const SIZE size = windowSize();
+        const SIZE size = windowSize(dpi_);
         limits->ptMaxTrackSize.x = std::max(limits->ptMaxTrackSize.x, size.cx);
         limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, size.cy);
         return 0;
     }
+    case kGetDpiScaledSize:
+        // Asked before WM_DPICHANGED for the size to suggest with it: the
+        // client area's twips with the frame, both at the new DPI, which is
+        // not the present size scaled.
+        *reinterpret_cast<SIZE*>(lParam) = windowSize(static_cast<int>(wParam));
+        return TRUE;
     case WM_DPICHANGED:
         if (lParam != 0) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -58,7 +58,7 @@ private:
 
     // Twips and DPI (form_layout.cpp).
     int toPixels(int twips) const;
-    SIZE windowSize() const;
+    SIZE windowSize(int dpi) const;
     void showIcons();
     void showPicture(HWND image, int resource);
     void onDpiChanged(int dpi, const RECT& suggested);
