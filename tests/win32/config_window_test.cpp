@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -67,33 +66,6 @@ BOOL WINAPI cancelledStart(SHELLEXECUTEINFOW* execute) {
     SetLastError(ERROR_CANCELLED);
     return FALSE;
 }
-
-// A function of the system's replaced in this program's import address table
-// for the length of a scope.
-class ImportPatch {
-public:
-    ImportPatch(const void* original, const void* replacement) : original_(original) {
-        auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-        const IMAGE_DATA_DIRECTORY table =
-            reinterpret_cast<const IMAGE_NT_HEADERS*>(
-                base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew)
-                ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IAT];
-        auto** first = reinterpret_cast<const void**>(base + table.VirtualAddress);
-        auto** last = first + table.Size / sizeof(void*);
-        slot_ = std::find(first, last, original);
-        if (slot_ == last) {
-            throw std::runtime_error("the function is not imported");
-        }
-        DWORD protection = 0; // the slot stays writable: its program is a test
-        VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
-        *slot_ = replacement;
-    }
-    ~ImportPatch() { *slot_ = original_; }
-
-private:
-    const void* original_;
-    const void** slot_;
-};
 
 class ConfigWindowTest : public ::testing::Test {
 protected:

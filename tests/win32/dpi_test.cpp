@@ -19,6 +19,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -86,41 +87,12 @@ int runAtDpi(int dpi) {
     return code;
 }
 
-// Points this program's import of `name` at `replacement`; gives the function
-// it pointed at, or nullptr where the program does not import it.
-template <typename Function> Function replaceImport(const char* name, Function replacement) {
-    auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-    const auto* const dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const DWORD imports = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew)
-                              ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT]
-                              .VirtualAddress;
-    for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports);
-         dll->Name != 0; ++dll) {
-        auto* slot = reinterpret_cast<ULONG_PTR*>(base + dll->FirstThunk);
-        for (auto* entry = reinterpret_cast<const ULONG_PTR*>(base + dll->OriginalFirstThunk);
-             *entry != 0; ++entry, ++slot) {
-            // By name: the entry gives the hint's offset, the name follows it.
-            if (!IMAGE_SNAP_BY_ORDINAL(*entry) &&
-                std::strcmp(reinterpret_cast<const char*>(base + *entry + 2), name) == 0) {
-                DWORD protection = 0;
-                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-                return reinterpret_cast<Function>(
-                    std::exchange(*slot, reinterpret_cast<ULONG_PTR>(replacement)));
-            }
-        }
-    }
-    return nullptr;
-}
-
 // What Windows 7 without update KB2533623 has not, and Wine has: the DPI
 // functions of Windows 8.1 and 10, SetDefaultDllDirectories, and the
 // LOAD_LIBRARY_SEARCH flags, which its LoadLibraryExW refuses with
-// ERROR_INVALID_PARAMETER. install() points this program's imports of
-// GetProcAddress and LoadLibraryExW here.
+// ERROR_INVALID_PARAMETER. While it lives, this program's imports of
+// GetProcAddress and LoadLibraryExW come here.
 struct Windows7 {
-    static inline decltype(&::GetProcAddress) realGetProcAddress = nullptr;
-    static inline decltype(&::LoadLibraryExW) realLoadLibraryExW = nullptr;
-
     static FARPROC WINAPI getProcAddress(HMODULE module, LPCSTR name) {
         const std::string_view named = HIWORD(name) != 0 ? name : "";
         if (named.ends_with("ForDpi") || named == "GetDpiForMonitor" ||
@@ -128,19 +100,25 @@ struct Windows7 {
             SetLastError(ERROR_PROC_NOT_FOUND);
             return nullptr;
         }
-        return realGetProcAddress(module, name);
+        return lookUp->original<decltype(&::GetProcAddress)>()(module, name);
     }
     static HMODULE WINAPI loadLibraryExW(LPCWSTR name, HANDLE file, DWORD flags) {
         if ((flags & 0x1F00) != 0) { // LOAD_LIBRARY_SEARCH_...
             SetLastError(ERROR_INVALID_PARAMETER);
             return nullptr;
         }
-        return realLoadLibraryExW(name, file, flags);
+        return load->original<decltype(&::LoadLibraryExW)>()(name, file, flags);
     }
-    static bool install() {
-        realGetProcAddress = replaceImport("GetProcAddress", &getProcAddress);
-        realLoadLibraryExW = replaceImport("LoadLibraryExW", &loadLibraryExW);
-        return realGetProcAddress != nullptr && realLoadLibraryExW != nullptr;
+    static inline const ImportPatch* lookUp = nullptr;
+    static inline const ImportPatch* load = nullptr;
+
+    const ImportPatch lookUpPatch{reinterpret_cast<const void*>(&::GetProcAddress),
+                                  reinterpret_cast<const void*>(&getProcAddress)};
+    const ImportPatch loadPatch{reinterpret_cast<const void*>(&::LoadLibraryExW),
+                                reinterpret_cast<const void*>(&loadLibraryExW)};
+    Windows7() {
+        lookUp = &lookUpPatch;
+        load = &loadPatch;
     }
 };
 
@@ -463,8 +441,9 @@ int main(int argc, char** argv) {
     if (dpi != 0 && GetEnvironmentVariableW(L"LURN_DPI_CHILD", nullptr, 0) == 0) {
         return lurn::wintest::runAtDpi(dpi);
     }
-    if (std::getenv("LURN_TEST_WINDOWS7") != nullptr && !lurn::wintest::Windows7::install()) {
-        return 3;
+    std::optional<lurn::wintest::Windows7> windows7;
+    if (std::getenv("LURN_TEST_WINDOWS7") != nullptr) {
+        windows7.emplace();
     }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

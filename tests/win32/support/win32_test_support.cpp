@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 
@@ -66,6 +67,23 @@ void writeBytes(const Text& path, std::string_view bytes) {
         written != bytes.size()) {
         throw std::runtime_error("cannot write " + utf8(path));
     }
+}
+
+ImportPatch::ImportPatch(const void* original, const void* replacement) : original_(original) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const IMAGE_DATA_DIRECTORY table =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(
+            base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew)
+            ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IAT];
+    auto** first = reinterpret_cast<const void**>(base + table.VirtualAddress);
+    auto** last = first + table.Size / sizeof(void*);
+    slot_ = std::find(first, last, original);
+    if (slot_ == last) {
+        throw std::runtime_error("the function is not imported");
+    }
+    DWORD protection = 0; // the slot stays writable: its program is a test
+    VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+    *slot_ = replacement;
 }
 
 } // namespace lurn::wintest

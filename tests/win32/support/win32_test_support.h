@@ -32,6 +32,25 @@ private:
 std::string readBytes(const Text& path);
 void writeBytes(const Text& path, std::string_view bytes);
 
+// A function of the system's replaced in this program's import address table
+// for the length of the scope, as Windows would behave where Wine does not.
+class ImportPatch {
+public:
+    ImportPatch(const void* original, const void* replacement);
+    ImportPatch(const ImportPatch&) = delete;
+    ImportPatch& operator=(const ImportPatch&) = delete;
+    ~ImportPatch() { *slot_ = original_; }
+
+    // The function that the program imported, to be called through.
+    template <typename Function> Function original() const {
+        return reinterpret_cast<Function>(const_cast<void*>(original_));
+    }
+
+private:
+    const void* original_;
+    const void** slot_;
+};
+
 inline const wchar_t* api(const Text& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
