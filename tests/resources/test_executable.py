@@ -77,7 +77,9 @@ class ExecutableTest(unittest.TestCase):
             "type": "win32", "name": "Microsoft.Windows.Common-Controls", "version": "6.0.0.0",
             "processorArchitecture": architecture, "publicKeyToken": "6595b64144ccf1df",
             "language": "*"}])
-        # Per-monitor DPI aware, written for Windows 7 to 11; no code page of its own.
+        # Per-monitor DPI aware, written for Windows 7 to 11; no code page of its
+        # own, and no execution level, so that Windows redirects its writes
+        # under Program Files as it does the game's.
         settings = root.find("{urn:schemas-microsoft-com:asm.v3}application/"
                              "{urn:schemas-microsoft-com:asm.v3}windowsSettings")
         self.assertEqual(settings.findtext(
@@ -85,7 +87,8 @@ class ExecutableTest(unittest.TestCase):
             "PerMonitorV2, PerMonitor")
         self.assertEqual(settings.findtext(
             "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware"), "true/pm")
-        self.assertFalse([e for e in root.iter() if e.tag.endswith("}activeCodePage")])
+        self.assertFalse([e for e in root.iter()
+                          if e.tag.endswith(("}activeCodePage", "}requestedExecutionLevel"))])
         systems = root.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")
         self.assertEqual({e.get("Id") for e in systems}, {
             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
