@@ -1,38 +1,64 @@
 #include "settings/settings_save.h"
 
 #include "settings/mod_ini_edit.h"
+#include "settings/profile_reading.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lurn::ModINIedit {
 
 namespace {
 
-// Section and key names match whatever the case of their ASCII letters.
-bool sameName(TextView a, TextView b) {
-    const auto folded = [](char16_t c) {
-        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char16_t x, char16_t y) { return folded(x) == folded(y); });
-}
+// A section and a key by name: names match whatever the case of their ASCII
+// letters, so both are kept with those letters in lower case.
+using Name = std::pair<Text, Text>;
 
-// The value of the first key of that name in the first section of that
-// name, as a read finds it; null when there is none.
-const Text* valueIn(const std::vector<ProfileEntry>& entries, TextView section, TextView key) {
-    const auto found = std::find_if(entries.begin(), entries.end(), [&](const ProfileEntry& e) {
-        return sameName(e.section, section) && sameName(e.key, key);
-    });
-    return found == entries.end() ? nullptr : &found->value;
-}
-
-// A value as a read returns it: without the blanks at either end.
-Text asRead(const Text& value) {
-    const std::size_t first = value.find_first_not_of(u" \t");
-    if (first == Text::npos) {
-        return Text();
+Text folded(TextView name) {
+    Text text(name);
+    for (char16_t& c : text) {
+        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
     }
-    return value.substr(first, value.find_last_not_of(u" \t") - first + 1);
+    return text;
+}
+
+Name nameOf(const ProfileEntry& entry) {
+    return {folded(entry.section), folded(entry.key)};
+}
+
+// Every key of the file and its value, as the reads return them.
+std::vector<ProfileEntry> keysOf(const ProfileStore& profile, const Text& path) {
+    std::vector<ProfileEntry> entries;
+    for (const Text& section : profile.sectionNames(path)) {
+        for (const Text& key : profile.keyNames(section, path)) {
+            entries.push_back({section, key, profile.readString(section, key, path)});
+        }
+    }
+    return entries;
+}
+
+// The values of the entries by name, sorted, so that a file of many
+// thousand keys is checked in n log n.
+using Values = std::vector<std::pair<Name, Text>>;
+
+Values byName(const std::vector<ProfileEntry>& entries) {
+    Values values;
+    values.reserve(entries.size());
+    for (const ProfileEntry& entry : entries) {
+        values.emplace_back(nameOf(entry), entry.value);
+    }
+    std::stable_sort(values.begin(), values.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    return values;
+}
+
+// The value of the entry's key among `values`; null when it has none.
+const Text* valueIn(const Values& values, const ProfileEntry& entry) {
+    const Name name = nameOf(entry);
+    const auto found =
+        std::lower_bound(values.begin(), values.end(), name,
+                         [](const auto& value, const Name& n) { return value.first < n; });
+    return found != values.end() && found->first == name ? &found->second : nullptr;
 }
 
 } // namespace
@@ -42,51 +68,76 @@ Text workingCopyOf(const Text& settingsFile) {
 }
 
 SettingsSave::SettingsSave(const ProfileStore& profile, const SettingsFileCopies& files)
-    : profile_(profile), files_(files), file_(IniPath), copy_(workingCopyOf(IniPath)) {
+    : profile_(profile), files_(files), file_(IniPath), copy_(workingCopyOf(IniPath)),
+      before_(keysOf(profile, IniPath)) {
     files_.remove(copy_);
-    failed_ = !files_.copy(file_, copy_);
+    const FileStep copied = files_.copy(file_, copy_);
+    failed_ = copied == FileStep::Failed;
+    if (copied == FileStep::Denied) {
+        beginInPlace();
+    }
 }
 
 SettingsSave::~SettingsSave() {
-    if (!replaced_) {
+    if (!completed_) {
         files_.remove(copy_);
     }
 }
 
+void SettingsSave::beginInPlace() {
+    inPlace_ = true;
+    earlier_ = files_.writableBytes(file_);
+    failed_ = !earlier_;
+}
+
 bool SettingsSave::write(const Text& section, const Text& key, const Text& value) {
+    writes_.push_back({section, key, value});
     if (!failed_) {
-        failed_ = !profile_.writeString(section, key, value, copy_);
-        writes_.push_back({section, key, value});
+        failed_ = !profile_.writeString(section, key, value, inPlace_ ? file_ : copy_);
     }
     return !failed_;
 }
 
 bool SettingsSave::finish() {
-    replaced_ =
-        !failed_ && files_.flush(copy_) && copyHoldsTheSave() && files_.replace(copy_, file_);
-    failed_ = !replaced_;
-    return replaced_;
+    if (!inPlace_) {
+        const FileStep step = !failed_ && files_.flush(copy_) && holdsTheSave(copy_)
+                                  ? files_.replace(copy_, file_)
+                                  : FileStep::Failed;
+        completed_ = step == FileStep::Done;
+        if (step != FileStep::Denied) {
+            return completed_;
+        }
+        // The copy holds the save but may not take the file's place: the
+        // same writes go to the file itself.
+        files_.remove(copy_);
+        beginInPlace();
+        for (const ProfileEntry& w : writes_) {
+            failed_ = failed_ || !profile_.writeString(w.section, w.key, w.value, file_);
+        }
+    }
+    completed_ = !failed_ && files_.flush(file_) && holdsTheSave(file_);
+    if (!completed_ && earlier_) {
+        files_.rewrite(file_, *earlier_);
+    }
+    return completed_;
 }
 
-// A write that ran out of room may still report success, with the copy cut
-// short: so every value written, and every other key of the file, must read
-// back from the copy as it lies on the disk.
-bool SettingsSave::copyHoldsTheSave() const {
-    const std::vector<ProfileEntry> before = files_.entries(file_);
-    const std::vector<ProfileEntry> after = files_.entries(copy_);
-    const auto written = [&](const ProfileEntry& entry) {
-        return std::any_of(writes_.begin(), writes_.end(), [&](const ProfileEntry& w) {
-            return sameName(w.section, entry.section) && sameName(w.key, entry.key);
-        });
+// A write that ran out of room may still report success, with the file cut
+// short: so every value written, and every other key that the settings file
+// had, must read back from `path` as it lies on the disk. Both are read as
+// the game reads them, key by key: the format of a listing of whole lines,
+// which Windows returns as they stand in the file, never enters.
+bool SettingsSave::holdsTheSave(const Text& path) const {
+    const Values after = byName(keysOf(profile_, path));
+    const Values written = byName(writes_);
+    const auto reads = [&](const ProfileEntry& entry, TextView value) {
+        const Text* read = valueIn(after, entry);
+        return read != nullptr && *read == value;
     };
-    const bool writesRead = std::all_of(writes_.begin(), writes_.end(), [&](const ProfileEntry& w) {
-        const Text* value = valueIn(after, w.section, w.key);
-        return value != nullptr && *value == asRead(w.value);
-    });
-    return writesRead && std::all_of(before.begin(), before.end(), [&](const ProfileEntry& e) {
-               const Text* value = valueIn(after, e.section, e.key);
-               return written(e) ||
-                      (value != nullptr && *value == *valueIn(before, e.section, e.key));
+    return std::all_of(writes_.begin(), writes_.end(),
+                       [&](const ProfileEntry& w) { return reads(w, valueAsRead(w.value)); }) &&
+           std::all_of(before_.begin(), before_.end(), [&](const ProfileEntry& e) {
+               return valueIn(written, e) != nullptr || reads(e, e.value);
            });
 }
 

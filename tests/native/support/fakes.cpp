@@ -4,6 +4,7 @@
 #include "settings/mod_ini_edit.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
@@ -62,6 +63,17 @@ char16_t mappedForm(const opencc::Dict& table, char16_t unit) {
     return form && form->size() == 1 ? form->front() : unit;
 }
 
+// Without the spaces and tabs at either end, letters in lower case.
+Text trimmed(TextView text, bool fold) {
+    const std::size_t first = text.find_first_not_of(u" \t");
+    Text name(first == TextView::npos ? TextView() : text.substr(first));
+    name.erase(name.find_last_not_of(u" \t") + 1);
+    for (char16_t& c : name) {
+        c = fold && c < 128 ? static_cast<char16_t>(std::tolower(c)) : c;
+    }
+    return name;
+}
+
 } // namespace
 
 Text MemoryProfileStore::value(const Text& section, const Text& key) const {
@@ -70,15 +82,28 @@ Text MemoryProfileStore::value(const Text& section, const Text& key) const {
     return found == file.end() ? u"(none)" : found->second;
 }
 
+const MemoryProfileStore::Key* MemoryProfileStore::find(const Text& path, const Text& section,
+                                                        const Text& key) const {
+    if (files.count(path) == 0) {
+        return nullptr;
+    }
+    for (const auto& [line, value] : files.at(path)) {
+        if (trimmed(line.first, true) == trimmed(section, true) &&
+            trimmed(line.second, true) == trimmed(key, true)) {
+            return &line;
+        }
+    }
+    return nullptr;
+}
+
 std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
     journal_.push_back("read " + utf8(section) + "/" + utf8(key));
     paths.insert(path);
-    const File& file = fileAt(path);
-    const auto found = file.find({section, key});
-    return found == file.end()
-               ? fallback
-               : static_cast<std::int32_t>(std::strtol(utf8(found->second).c_str(), nullptr, 10));
+    const Key* line = find(path, section, key);
+    return line == nullptr ? fallback
+                           : static_cast<std::int32_t>(std::strtol(
+                                 utf8(readString(section, key, path)).c_str(), nullptr, 10));
 }
 
 bool MemoryProfileStore::writeString(const Text& section, const Text& key, const Text& value,
@@ -88,34 +113,69 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     if (failing_.count({section, key}) != 0 || (failure == Failure::Write && key == u"VOLUME")) {
         return false;
     }
-    files[path][{section, key}] = value;
+    const Key* line = find(path, section, key);
+    files[path][line != nullptr ? *line : Key{section, key}] = value;
     if (failure == Failure::LostKey) {
         files[path].erase({u"game", u"LEVEL"});
     }
     return true;
 }
 
-bool MemoryProfileStore::copy(const Text& file, const Text& copy) const {
+Text MemoryProfileStore::readString(const Text& section, const Text& key, const Text& path) const {
+    const Key* line = find(path, section, key);
+    Text value = line == nullptr ? Text() : trimmed(files[path][*line], false);
+    const bool quoted =
+        value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0];
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+std::vector<Text> MemoryProfileStore::sectionNames(const Text& path) const {
+    std::vector<Text> names;
+    for (const auto& [line, value] : fileAt(path)) {
+        if (std::find(names.begin(), names.end(), trimmed(line.first, false)) == names.end()) {
+            names.push_back(trimmed(line.first, false));
+        }
+    }
+    return names;
+}
+
+std::vector<Text> MemoryProfileStore::keyNames(const Text& section, const Text& path) const {
+    std::vector<Text> names;
+    for (const auto& [line, value] : fileAt(path)) {
+        if (trimmed(line.first, true) == trimmed(section, true)) {
+            names.push_back(trimmed(line.second, false));
+        }
+    }
+    return names;
+}
+
+FileStep MemoryProfileStore::copy(const Text& file, const Text& copy) const {
+    if (denied == Failure::Copy) {
+        return FileStep::Denied;
+    }
     if (failure == Failure::Copy || files.count(file) != 0) {
         files[copy] = failure == Failure::Copy ? File() : fileAt(file);
     }
-    return failure != Failure::Copy;
+    return failure == Failure::Copy ? FileStep::Failed : FileStep::Done;
 }
 
-std::vector<ProfileEntry> MemoryProfileStore::entries(const Text& file) const {
-    std::vector<ProfileEntry> entries;
-    for (const auto& [key, value] : fileAt(file)) {
-        entries.push_back({key.first, key.second, value});
+FileStep MemoryProfileStore::replace(const Text& copy, const Text& file) const {
+    if (denied == Failure::Replace || failure == Failure::Replace) {
+        return denied == Failure::Replace ? FileStep::Denied : FileStep::Failed;
     }
-    return entries;
+    files[file] = fileAt(copy);
+    files.erase(copy);
+    return FileStep::Done;
 }
 
-bool MemoryProfileStore::replace(const Text& copy, const Text& file) const {
-    if (failure != Failure::Replace) {
-        files[file] = fileAt(copy);
-        files.erase(copy);
-    }
-    return failure != Failure::Replace;
+std::optional<std::string> MemoryProfileStore::writableBytes(const Text& file) const {
+    kept_.push_back(fileAt(file));
+    return std::to_string(kept_.size() - 1);
+}
+
+bool MemoryProfileStore::rewrite(const Text& file, const std::string& bytes) const {
+    files[file] = kept_.at(std::stoul(bytes));
+    return true;
 }
 
 std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) const {
