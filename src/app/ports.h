@@ -38,13 +38,18 @@ public:
     // a number and in its own words. Nothing when the file can be read or
     // does not exist.
     virtual std::optional<FileReadFailure> readFailure(const Text& path) const = 0;
-    // The reads that the game and the next load make, and that Windows and
-    // Wine answer alike: the text of a key without the blanks around it and
-    // without a pair of quotes around it (empty when there is none), the
-    // names of the file's sections and the names of one section's keys.
-    virtual Text readString(const Text& section, const Text& key, const Text& path) const = 0;
+    // The read that the game and the next load make, which Windows and Wine
+    // answer alike: the text of a key without the blanks around it and
+    // without a pair of quotes around it; nothing when the file, the section
+    // or the key is missing.
+    virtual std::optional<Text> readString(const Text& section, const Text& key,
+                                           const Text& path) const = 0;
+    // The names of the file's sections, and the lines of one section. Those
+    // lines differ between systems (Windows returns them as they stand in
+    // the file, Wine as it rewrote them): compare them only with lines that
+    // the same call returned for another file.
     virtual std::vector<Text> sectionNames(const Text& path) const = 0;
-    virtual std::vector<Text> keyNames(const Text& section, const Text& path) const = 0;
+    virtual std::vector<Text> sectionLines(const Text& section, const Text& path) const = 0;
 };
 
 // One key of a settings file and its value.

@@ -11,54 +11,46 @@ namespace lurn::ModINIedit {
 namespace {
 
 // A section and a key by name: names match whatever the case of their ASCII
-// letters, so both are kept with those letters in lower case.
+// letters and the blanks around them, so both are kept trimmed and with
+// those letters in lower case.
 using Name = std::pair<Text, Text>;
 
 Text folded(TextView name) {
-    Text text(name);
+    const std::size_t first = name.find_first_not_of(u" \t");
+    Text text(first == TextView::npos ? TextView() : name.substr(first));
+    text.erase(text.find_last_not_of(u" \t") + 1);
     for (char16_t& c : text) {
         c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
     }
     return text;
 }
 
-Name nameOf(const ProfileEntry& entry) {
-    return {folded(entry.section), folded(entry.key)};
-}
-
-// Every key of the file and its value, as the reads return them.
-std::vector<ProfileEntry> keysOf(const ProfileStore& profile, const Text& path) {
-    std::vector<ProfileEntry> entries;
-    for (const Text& section : profile.sectionNames(path)) {
-        for (const Text& key : profile.keyNames(section, path)) {
-            entries.push_back({section, key, profile.readString(section, key, path)});
-        }
+// The names written, sorted, so that each line of a file of many thousand
+// keys is looked up in log n.
+std::vector<Name> sortedNames(const std::vector<ProfileEntry>& writes) {
+    std::vector<Name> names;
+    for (const ProfileEntry& write : writes) {
+        names.emplace_back(folded(write.section), folded(write.key));
     }
-    return entries;
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-// The values of the entries by name, sorted, so that a file of many
-// thousand keys is checked in n log n.
-using Values = std::vector<std::pair<Name, Text>>;
-
-Values byName(const std::vector<ProfileEntry>& entries) {
-    Values values;
-    values.reserve(entries.size());
-    for (const ProfileEntry& entry : entries) {
-        values.emplace_back(nameOf(entry), entry.value);
-    }
-    std::stable_sort(values.begin(), values.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    return values;
-}
-
-// The value of the entry's key among `values`; null when it has none.
-const Text* valueIn(const Values& values, const ProfileEntry& entry) {
-    const Name name = nameOf(entry);
-    const auto found =
-        std::lower_bound(values.begin(), values.end(), name,
-                         [](const auto& value, const Name& n) { return value.first < n; });
-    return found != values.end() && found->first == name ? &found->second : nullptr;
+// The lines of a section that hold no key of `written`, sorted. A line's
+// key is the text before its first '=', on every system.
+std::vector<Text> untouchedLines(std::vector<Text> lines, const Text& section,
+                                 const std::vector<Name>& written) {
+    const Text sectionName = folded(section);
+    lines.erase(
+        std::remove_if(
+            lines.begin(), lines.end(),
+            [&](const Text& line) {
+                const Name name{sectionName, folded(TextView(line).substr(0, line.find(u'=')))};
+                return std::binary_search(written.begin(), written.end(), name);
+            }),
+        lines.end());
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 } // namespace
@@ -68,8 +60,13 @@ Text workingCopyOf(const Text& settingsFile) {
 }
 
 SettingsSave::SettingsSave(const ProfileStore& profile, const SettingsFileCopies& files)
-    : profile_(profile), files_(files), file_(IniPath), copy_(workingCopyOf(IniPath)),
-      before_(keysOf(profile, IniPath)) {
+    : profile_(profile), files_(files), file_(IniPath), copy_(workingCopyOf(IniPath)), before_([&] {
+          std::vector<SectionLines> sections;
+          for (const Text& section : profile.sectionNames(IniPath)) {
+              sections.push_back({section, profile.sectionLines(section, IniPath)});
+          }
+          return sections;
+      }()) {
     files_.remove(copy_);
     const FileStep copied = files_.copy(file_, copy_);
     failed_ = copied == FileStep::Failed;
@@ -123,21 +120,28 @@ bool SettingsSave::finish() {
 }
 
 // A write that ran out of room may still report success, with the file cut
-// short: so every value written, and every other key that the settings file
-// had, must read back from `path` as it lies on the disk. Both are read as
-// the game reads them, key by key: the format of a listing of whole lines,
-// which Windows returns as they stand in the file, never enters.
+// short: so `path`, as it lies on the disk, must hold the save and every
+// other line that the settings file had.
+// - Each value written must read back, key by key, as the game and the next
+//   load read it.
+// - Every other line of each section must be listed as it was listed in the
+//   settings file before the save (a section of written keys alone is not
+//   listed again). Both listings come from the same call, so
+//   the lines compare alike whatever form the system gives them; reading
+//   thousands of keys one by one instead would cost a read of the whole file
+//   for each key.
 bool SettingsSave::holdsTheSave(const Text& path) const {
-    const Values after = byName(keysOf(profile_, path));
-    const Values written = byName(writes_);
-    const auto reads = [&](const ProfileEntry& entry, TextView value) {
-        const Text* read = valueIn(after, entry);
-        return read != nullptr && *read == value;
-    };
+    const std::vector<Name> written = sortedNames(writes_);
     return std::all_of(writes_.begin(), writes_.end(),
-                       [&](const ProfileEntry& w) { return reads(w, valueAsRead(w.value)); }) &&
-           std::all_of(before_.begin(), before_.end(), [&](const ProfileEntry& e) {
-               return valueIn(written, e) != nullptr || reads(e, e.value);
+                       [&](const ProfileEntry& w) {
+                           const std::optional<Text> read =
+                               profile_.readString(w.section, w.key, path);
+                           return read && *read == valueAsRead(w.value);
+                       }) &&
+           std::all_of(before_.begin(), before_.end(), [&](const SectionLines& s) {
+               const std::vector<Text> kept = untouchedLines(s.lines, s.section, written);
+               return kept.empty() || kept == untouchedLines(profile_.sectionLines(s.section, path),
+                                                             s.section, written);
            });
 }
 

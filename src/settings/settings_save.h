@@ -29,9 +29,9 @@ Text workingCopyOf(const Text& settingsFile);
 
 class SettingsSave {
 public:
-    // Begins a save of the file that IniPath names: reads every key of the
-    // file, removes a working copy that a save ended early left behind, and
-    // copies the file.
+    // Begins a save of the file that IniPath names: lists the file's
+    // sections, removes a working copy that a save ended early left behind,
+    // and copies the file.
     SettingsSave(const ProfileStore& profile, const SettingsFileCopies& files);
     SettingsSave(const SettingsSave&) = delete;
     SettingsSave& operator=(const SettingsSave&) = delete;
@@ -47,6 +47,13 @@ public:
     bool finish();
 
 private:
+    // The lines of one section of the settings file as listed before the
+    // save.
+    struct SectionLines {
+        Text section;
+        std::vector<Text> lines;
+    };
+
     void beginInPlace();
     bool holdsTheSave(const Text& path) const;
 
@@ -54,9 +61,9 @@ private:
     const SettingsFileCopies& files_;
     const Text file_;
     const Text copy_;
-    const std::vector<ProfileEntry> before_; // the file's keys as reads return them
-    std::vector<ProfileEntry> writes_;       // each write, in order
-    std::optional<std::string> earlier_;     // the file's bytes, for a save in place
+    const std::vector<SectionLines> before_;
+    std::vector<ProfileEntry> writes_;   // each write, in order
+    std::optional<std::string> earlier_; // the file's bytes, for a save in place
     bool inPlace_ = false;
     bool failed_ = false;
     bool completed_ = false;

@@ -94,13 +94,19 @@ std::optional<FileReadFailure> ProfileFunctions::readFailure(const Text& path) c
                            systemMessage(error)};
 }
 
-Text ProfileFunctions::readString(const Text& section, const Text& key, const Text& path) const {
+std::optional<Text> ProfileFunctions::readString(const Text& section, const Text& key,
+                                                 const Text& path) const {
+    // A value never holds a line end, so a missing key is told by a default
+    // of one line end.
     const std::vector<wchar_t> text = profileText(
         [&](wchar_t* buffer, DWORD size) {
-            return GetPrivateProfileStringW(wide(section), wide(key), L"", buffer, size,
+            return GetPrivateProfileStringW(wide(section), wide(key), L"\n", buffer, size,
                                             wide(path));
         },
         0);
+    if (text[0] == L'\n' && text[1] == L'\0') {
+        return std::nullopt;
+    }
     return Text(reinterpret_cast<const char16_t*>(text.data()));
 }
 
@@ -110,9 +116,9 @@ std::vector<Text> ProfileFunctions::sectionNames(const Text& path) const {
     });
 }
 
-std::vector<Text> ProfileFunctions::keyNames(const Text& section, const Text& path) const {
+std::vector<Text> ProfileFunctions::sectionLines(const Text& section, const Text& path) const {
     return profileList([&](wchar_t* buffer, DWORD size) {
-        return GetPrivateProfileStringW(wide(section), nullptr, L"", buffer, size, wide(path));
+        return GetPrivateProfileSectionW(wide(section), buffer, size, wide(path));
     });
 }
 

@@ -100,10 +100,9 @@ std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
     journal_.push_back("read " + utf8(section) + "/" + utf8(key));
     paths.insert(path);
-    const Key* line = find(path, section, key);
-    return line == nullptr ? fallback
-                           : static_cast<std::int32_t>(std::strtol(
-                                 utf8(readString(section, key, path)).c_str(), nullptr, 10));
+    const std::optional<Text> value = readString(section, key, path);
+    return value ? static_cast<std::int32_t>(std::strtol(utf8(*value).c_str(), nullptr, 10))
+                 : fallback;
 }
 
 bool MemoryProfileStore::writeString(const Text& section, const Text& key, const Text& value,
@@ -121,9 +120,13 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     return true;
 }
 
-Text MemoryProfileStore::readString(const Text& section, const Text& key, const Text& path) const {
+std::optional<Text> MemoryProfileStore::readString(const Text& section, const Text& key,
+                                                   const Text& path) const {
     const Key* line = find(path, section, key);
-    Text value = line == nullptr ? Text() : trimmed(files[path][*line], false);
+    if (line == nullptr) {
+        return std::nullopt;
+    }
+    Text value = trimmed(files[path][*line], false);
     const bool quoted =
         value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0];
     return quoted ? value.substr(1, value.size() - 2) : value;
@@ -139,14 +142,14 @@ std::vector<Text> MemoryProfileStore::sectionNames(const Text& path) const {
     return names;
 }
 
-std::vector<Text> MemoryProfileStore::keyNames(const Text& section, const Text& path) const {
-    std::vector<Text> names;
+std::vector<Text> MemoryProfileStore::sectionLines(const Text& section, const Text& path) const {
+    std::vector<Text> lines;
     for (const auto& [line, value] : fileAt(path)) {
         if (trimmed(line.first, true) == trimmed(section, true)) {
-            names.push_back(trimmed(line.second, false));
+            lines.push_back(line.second + u"=" + value);
         }
     }
-    return names;
+    return lines;
 }
 
 FileStep MemoryProfileStore::copy(const Text& file, const Text& copy) const {

@@ -56,9 +56,10 @@ public:
                      const Text& path) const override;
     // Memory is always readable.
     std::optional<FileReadFailure> readFailure(const Text&) const override { return std::nullopt; }
-    Text readString(const Text& section, const Text& key, const Text& path) const override;
+    std::optional<Text> readString(const Text& section, const Text& key,
+                                   const Text& path) const override;
     std::vector<Text> sectionNames(const Text& path) const override;
-    std::vector<Text> keyNames(const Text& section, const Text& path) const override;
+    std::vector<Text> sectionLines(const Text& section, const Text& path) const override;
 
     FileStep copy(const Text& file, const Text& copy) const override;
     bool flush(const Text&) const override { return failure != Failure::Flush; }
