@@ -92,16 +92,17 @@ fi
 save 800 && cp "$ini" "$work/800"
 save 1024 && cp "$ini" "$work/1024"
 seen=""
-saving() { "$LURN_WINE" "$probe" "Z:${game//\//\\}" "$@" </dev/null >/dev/null 2>&1 & }
-killed() {
+for when in at-once first-save $(seq 12); do
+    second=1024 && [ $when != first-save ] || second=800
+    "$LURN_WINE" "$probe" "Z:${game//\//\\}" 800 $second </dev/null >/dev/null 2>&1 &
+    case $when in
+    at-once) ;;
+    first-save) until cmp -s "$ini" "$work/800"; do sleep 0.05; done ;;
+    *) sleep "$((RANDOM % 2)).$((RANDOM % 10))" ;;
+    esac
     kill -KILL $!
     wait $! 2>/dev/null || true
     seen+=" $(for v in 800 1024; do if cmp -s "$ini" "$work/$v"; then echo $v; fi; done)-"
-}
-saving 800 1024 && killed
-saving 800 800 && until cmp -s "$ini" "$work/800"; do sleep 0.05; done && killed
-for _ in $(seq 12); do
-    saving 800 1024 && sleep "$((RANDOM % 2)).$((RANDOM % 10))" && killed
 done
 # Each kill left one of the two files (never a damaged one), and both came.
 [[ "$seen" != *" -"* && "$seen" == *800* && "$seen" == *1024* ]] || fail "after the kills:$seen"

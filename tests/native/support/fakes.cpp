@@ -76,24 +76,14 @@ Text trimmed(TextView text, bool fold) {
 
 } // namespace
 
-Text MemoryProfileStore::value(const Text& section, const Text& key) const {
-    const File& file = fileAt(kSettingsFile);
-    const auto found = file.find({section, key});
-    return found == file.end() ? u"(none)" : found->second;
+MemoryProfileStore::Key MemoryProfileStore::matched(const Text& section, const Text& key) {
+    return {trimmed(section, true), trimmed(key, true)};
 }
 
-const MemoryProfileStore::Key* MemoryProfileStore::find(const Text& path, const Text& section,
-                                                        const Text& key) const {
-    if (files.count(path) == 0) {
-        return nullptr;
-    }
-    for (const auto& [line, value] : files.at(path)) {
-        if (trimmed(line.first, true) == trimmed(section, true) &&
-            trimmed(line.second, true) == trimmed(key, true)) {
-            return &line;
-        }
-    }
-    return nullptr;
+Text MemoryProfileStore::value(const Text& section, const Text& key) const {
+    const File& file = fileAt(kSettingsFile);
+    const auto found = file.find(matched(section, key));
+    return found == file.end() ? u"(none)" : found->second.value;
 }
 
 std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
@@ -112,41 +102,34 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     if (failing_.count({section, key}) != 0 || (failure == Failure::Write && key == u"VOLUME")) {
         return false;
     }
-    const Key* line = find(path, section, key);
-    files[path][line != nullptr ? *line : Key{section, key}] = value;
+    Line& line = files[path][matched(section, key)];
+    line = {line.key.empty() ? section : line.section, line.key.empty() ? key : line.key, value};
     if (failure == Failure::LostKey) {
-        files[path].erase({u"game", u"LEVEL"});
+        files[path].erase(matched(u"game", u"LEVEL"));
     }
     return true;
 }
 
 std::optional<Text> MemoryProfileStore::readString(const Text& section, const Text& key,
                                                    const Text& path) const {
-    const Key* line = find(path, section, key);
-    if (line == nullptr) {
-        return std::nullopt;
-    }
-    Text value = trimmed(files[path][*line], false);
-    const bool quoted =
-        value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0];
-    return quoted ? value.substr(1, value.size() - 2) : value;
+    const File file = fileAt(path);
+    const auto found = file.find(matched(section, key));
+    return found == file.end() ? std::nullopt : std::optional(trimmed(found->second.value, false));
 }
 
 std::vector<Text> MemoryProfileStore::sectionNames(const Text& path) const {
-    std::vector<Text> names;
-    for (const auto& [line, value] : fileAt(path)) {
-        if (std::find(names.begin(), names.end(), trimmed(line.first, false)) == names.end()) {
-            names.push_back(trimmed(line.first, false));
-        }
+    std::set<Text> names;
+    for (const auto& [name, line] : fileAt(path)) {
+        names.insert(trimmed(line.section, false));
     }
-    return names;
+    return {names.begin(), names.end()};
 }
 
 std::vector<Text> MemoryProfileStore::sectionLines(const Text& section, const Text& path) const {
     std::vector<Text> lines;
-    for (const auto& [line, value] : fileAt(path)) {
-        if (trimmed(line.first, true) == trimmed(section, true)) {
-            lines.push_back(line.second + u"=" + value);
+    for (const auto& [name, line] : fileAt(path)) {
+        if (name.first == trimmed(section, true)) {
+            lines.push_back(line.key + u"=" + line.value);
         }
     }
     return lines;

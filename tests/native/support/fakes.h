@@ -31,21 +31,30 @@ struct ProcessEnded {};
 // functions treat them: a key holds its line's name and value as they stand
 // in the file (blanks and letter case as written by hand); names match
 // whatever their case and the blanks around them; a read drops the blanks
-// around a value and a pair of quotes around it; a write edits the one line
+// around a value; a write edits the one line
 // of its key and stores the value as given, blanks and all. Journal
 // entries, for reads of numbers and writes: "read set/simple",
 // "write set/simple=1".
 class MemoryProfileStore : public ProfileStore, public SettingsFileCopies {
 public:
     using Key = std::pair<Text, Text>;
-    using File = std::map<Key, Text>;
+    // A line of the file as it stands, under the names as Windows matches
+    // them: without the blanks around them, letters in lower case.
+    struct Line {
+        Text section, key, value;
+        bool operator==(const Line&) const = default;
+    };
+    using File = std::map<Key, Line>;
+    static Key matched(const Text& section, const Text& key);
 
     explicit MemoryProfileStore(Journal& journal) : journal_(journal) {}
     // set, erase and value concern the settings file's lines as they stand.
     void set(const Text& section, const Text& key, const Text& value) {
-        files[kSettingsFile][{section, key}] = value;
+        files[kSettingsFile][matched(section, key)] = {section, key, value};
     }
-    void erase(const Text& section, const Text& key) { files[kSettingsFile].erase({section, key}); }
+    void erase(const Text& section, const Text& key) {
+        files[kSettingsFile].erase(matched(section, key));
+    }
     // The text stored under the key; "(none)" when there is none.
     Text value(const Text& section, const Text& key) const;
     void failWritesTo(const Text& section, const Text& key) { failing_.insert({section, key}); }
@@ -83,8 +92,6 @@ public:
 
 private:
     File fileAt(const Text& path) const { return files.count(path) ? files.at(path) : File(); }
-    // The line of the key, as Windows finds it; null when there is none.
-    const Key* find(const Text& path, const Text& section, const Text& key) const;
 
     Journal& journal_;
     std::set<Key> failing_;
