@@ -40,10 +40,9 @@ public:
     virtual std::optional<FileReadFailure> readFailure(const Text& path) const = 0;
     // The read that the game and the next load make, which Windows and Wine
     // answer alike: the text of a key without the blanks around it and
-    // without a pair of quotes around it; nothing when the file, the section
+    // without a pair of quotes around it; empty when the file, the section
     // or the key is missing.
-    virtual std::optional<Text> readString(const Text& section, const Text& key,
-                                           const Text& path) const = 0;
+    virtual Text readString(const Text& section, const Text& key, const Text& path) const = 0;
     // The names of the file's sections, and the lines of one section. Those
     // lines differ between systems (Windows returns them as they stand in
     // the file, Wine as it rewrote them): compare them only with lines that

@@ -134,9 +134,8 @@ bool SettingsSave::holdsTheSave(const Text& path) const {
     const std::vector<Name> written = sortedNames(writes_);
     return std::all_of(writes_.begin(), writes_.end(),
                        [&](const ProfileEntry& w) {
-                           const std::optional<Text> read =
-                               profile_.readString(w.section, w.key, path);
-                           return read && *read == valueAsRead(w.value);
+                           return profile_.readString(w.section, w.key, path) ==
+                                  valueAsRead(w.value);
                        }) &&
            std::all_of(before_.begin(), before_.end(), [&](const SectionLines& s) {
                const std::vector<Text> kept = untouchedLines(s.lines, s.section, written);

@@ -94,19 +94,13 @@ std::optional<FileReadFailure> ProfileFunctions::readFailure(const Text& path) c
                            systemMessage(error)};
 }
 
-std::optional<Text> ProfileFunctions::readString(const Text& section, const Text& key,
-                                                 const Text& path) const {
-    // A value never holds a line end, so a missing key is told by a default
-    // of one line end.
+Text ProfileFunctions::readString(const Text& section, const Text& key, const Text& path) const {
     const std::vector<wchar_t> text = profileText(
         [&](wchar_t* buffer, DWORD size) {
-            return GetPrivateProfileStringW(wide(section), wide(key), L"\n", buffer, size,
+            return GetPrivateProfileStringW(wide(section), wide(key), L"", buffer, size,
                                             wide(path));
         },
         0);
-    if (text[0] == L'\n' && text[1] == L'\0') {
-        return std::nullopt;
-    }
     return Text(reinterpret_cast<const char16_t*>(text.data()));
 }
 

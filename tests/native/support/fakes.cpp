@@ -90,9 +90,10 @@ std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
     journal_.push_back("read " + utf8(section) + "/" + utf8(key));
     paths.insert(path);
-    const std::optional<Text> value = readString(section, key, path);
-    return value ? static_cast<std::int32_t>(std::strtol(utf8(*value).c_str(), nullptr, 10))
-                 : fallback;
+    return fileAt(path).count(matched(section, key)) == 0
+               ? fallback
+               : static_cast<std::int32_t>(
+                     std::strtol(utf8(readString(section, key, path)).c_str(), nullptr, 10));
 }
 
 bool MemoryProfileStore::writeString(const Text& section, const Text& key, const Text& value,
@@ -110,11 +111,10 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     return true;
 }
 
-std::optional<Text> MemoryProfileStore::readString(const Text& section, const Text& key,
-                                                   const Text& path) const {
+Text MemoryProfileStore::readString(const Text& section, const Text& key, const Text& path) const {
     const File file = fileAt(path);
     const auto found = file.find(matched(section, key));
-    return found == file.end() ? std::nullopt : std::optional(trimmed(found->second.value, false));
+    return found == file.end() ? Text() : trimmed(found->second.value, false);
 }
 
 std::vector<Text> MemoryProfileStore::sectionNames(const Text& path) const {

@@ -65,8 +65,7 @@ public:
                      const Text& path) const override;
     // Memory is always readable.
     std::optional<FileReadFailure> readFailure(const Text&) const override { return std::nullopt; }
-    std::optional<Text> readString(const Text& section, const Text& key,
-                                   const Text& path) const override;
+    Text readString(const Text& section, const Text& key, const Text& path) const override;
     std::vector<Text> sectionNames(const Text& path) const override;
     std::vector<Text> sectionLines(const Text& section, const Text& path) const override;
 
