@@ -51,9 +51,11 @@ chmod u+w "$ini"
 # A file edited by hand: blanks around names and values, a comment between
 # keys, names in another letter case. The save completes; every other key
 # keeps its value.
-printf '[SYSTEM]\r\nresolutionx = 640 \r\n; the size\r\n Depth = 32 \r\n[Game]\r\nLevel=3\r\n' >"$ini"
-save 1024 && grep -qi $'^resolutionx *= *1024 *\r$' "$ini" && grep -q $'^ *Depth *= *32 *\r$' "$ini" &&
-    grep -q $'^Level=3\r$' "$ini" && grep -q $'^; the size\r$' "$ini" && only "qebmod.ini " || fail "edited by hand: not saved"
+printf '[SYSTEM]\r\nresolutionx = 640 \r\n; the size\r\n Depth = 32 \r\n' >"$ini"
+printf '[Game]\r\nLevel=3\r\n' >>"$ini"
+save 1024 && grep -q $'^resolutionx *= *1024 *\r$' "$ini" &&
+    grep -q $'^ *Depth *= *32 *\r$' "$ini" && grep -q $'^Level=3\r$' "$ini" &&
+    grep -q $'^; the size\r$' "$ini" && only "qebmod.ini " || fail "edited by hand: not saved"
 
 # A program that holds the file as scanners do, sharing reading and writing
 # but not deletion, is waited for: let go half a second after the save
@@ -61,12 +63,14 @@ save 1024 && grep -qi $'^resolutionx *= *1024 *\r$' "$ini" && grep -q $'^ *Depth
 # seconds and leaves the file as it was.
 hold() {
     rm -f "$work/held"
-    "$LURN_WINE" "$holder" "Z:${ini//\//\\}" "Z:${work//\//\\}\\held" "$@" </dev/null >/dev/null 2>&1 &
+    "$LURN_WINE" "$holder" "Z:${ini//\//\\}" "Z:${work//\//\\}\\held" "$@" </dev/null \
+        >/dev/null 2>&1 &
     holding=$!
     until [ -e "$work/held" ]; do sleep 0.05; done
 }
 hold "Z:${ini//\//\\}.saving" && save 1280 && wait $holding &&
-    grep -q $'^resolutionx=1280\r$' "$ini" && only "qebmod.ini " || fail "held for a moment: not saved"
+    grep -q $'^resolutionx=1280\r$' "$ini" && only "qebmod.ini " ||
+    fail "held for a moment: not saved"
 cp "$ini" "$work/before" && hold && started=$SECONDS
 ! save 1366 && [ $((SECONDS - started)) -le 5 ] && cmp -s "$work/before" "$ini" &&
     only "qebmod.ini " || fail "held throughout: not failed at once or changed"
