@@ -38,37 +38,54 @@ public:
     // a number and in its own words. Nothing when the file can be read or
     // does not exist.
     virtual std::optional<FileReadFailure> readFailure(const Text& path) const = 0;
+    // The read that the game and the next load make, which Windows and Wine
+    // answer alike: the text of a key without the blanks around it and
+    // without a pair of quotes around it; empty when the file, the section
+    // or the key is missing.
+    virtual Text readString(const Text& section, const Text& key, const Text& path) const = 0;
+    // The names of the file's sections, and the lines of one section. Those
+    // lines differ between systems (Windows returns them as they stand in
+    // the file, Wine as it rewrote them): compare them only with lines that
+    // the same call returned for another file.
+    virtual std::vector<Text> sectionNames(const Text& path) const = 0;
+    virtual std::vector<Text> sectionLines(const Text& section, const Text& path) const = 0;
 };
 
-// One key of a settings file and its value, as the profile functions read
-// them.
+// One key of a settings file and its value.
 struct ProfileEntry {
     Text section;
     Text key;
     Text value;
 };
 
-// What a save needs of the file system besides the profile writes: a working
-// copy beside the settings file, read back as it lies on the disk, and put in
-// the file's place in one step.
+// How a step on the files of a save ended. Denied: the system denied access
+// to the folder or the file itself, so no working copy can be made or put
+// in the file's place; not a full disk, not a program that holds the file.
+enum class FileStep : std::uint8_t { Done, Failed, Denied };
+
+// What a save needs of the file system besides the profile calls: a working
+// copy beside the settings file, put in the file's place in one step; and,
+// where the system denies that, the file's own bytes to write back.
 class SettingsFileCopies {
 public:
     virtual ~SettingsFileCopies() = default;
-    // Makes `copy` a new copy of `file`, byte for byte. True, with nothing
+    // Makes `copy` a new copy of `file`, byte for byte. Done, with nothing
     // copied, when there is no `file`: the first profile write then starts
     // the copy.
-    virtual bool copy(const Text& file, const Text& copy) const = 0;
-    // Writes the copy through to the disk. The profile functions keep
+    virtual FileStep copy(const Text& file, const Text& copy) const = 0;
+    // Writes the file through to the disk. The profile functions keep
     // nothing of it in memory afterwards, so a read reads the disk.
-    virtual bool flush(const Text& copy) const = 0;
-    // Every key of the file, section by section, as the profile functions
-    // read it; none for a missing file.
-    virtual std::vector<ProfileEntry> entries(const Text& file) const = 0;
+    virtual bool flush(const Text& path) const = 0;
     // Puts `copy` in the place of `file` in one step: afterwards `file` is
     // the copy or, when this fails, as it was. A read-only `file` stays.
-    virtual bool replace(const Text& copy, const Text& file) const = 0;
+    virtual FileStep replace(const Text& copy, const Text& file) const = 0;
     // Removes `copy`, whatever its attributes, if it is there.
     virtual void remove(const Text& copy) const = 0;
+    // The bytes of `file` when it may be written in place; nothing when it
+    // is read-only or cannot be read.
+    virtual std::optional<std::string> writableBytes(const Text& file) const = 0;
+    // Makes `bytes` the whole of `file` again, through to the disk.
+    virtual bool rewrite(const Text& file, const std::string& bytes) const = 0;
 };
 
 // Narrowing and widening by code page. An empty optional means the

@@ -245,11 +245,15 @@ void Dovmirant_Config::Command1_Click() {
 }
 
 // Starting the game: save, then open qeb_lurn.exe in the program's
-// directory, whether or not the save succeeded (the player was warned). A
-// started game ends this program at once; a start that the player cancelled
-// in a prompt of the system's leaves the window as it is.
+// directory. Only a save that completed starts the game: after a refused or
+// failed one the player has been told why, and the window stays open with
+// everything set, to be corrected and pressed again. A started game ends
+// this program at once; a start that the player cancelled in a prompt of
+// the system's leaves the window as it is.
 void Dovmirant_Config::Command2_Click() {
-    saveWarningOfFailure();
+    if (saveWarningOfFailure() != SaveResult::Saved) {
+        return;
+    }
     switch (startGame(services_.system, services_.launcher)) {
     case LaunchResult::Started:
         services_.process.end(0);

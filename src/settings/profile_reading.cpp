@@ -32,9 +32,9 @@ unsigned digitValue(char16_t c) {
     return kNoDigit;
 }
 
-// The value as the reader sees it: without the blanks at either end, and
-// without a pair of matching quotes around it.
-TextView storedValue(TextView text) {
+} // namespace
+
+TextView valueAsRead(TextView text) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -47,6 +47,8 @@ TextView storedValue(TextView text) {
     }
     return text;
 }
+
+namespace {
 
 // The number the reader takes from a value: blanks skipped, an optional sign,
 // then hexadecimal digits after "0x", octal after "0o", binary after "0b",
@@ -80,7 +82,7 @@ std::int32_t profileNumber(TextView text) {
 } // namespace
 
 bool readsAsMissing(TextView text) {
-    const TextView value = storedValue(text);
+    const TextView value = valueAsRead(text);
     return value.empty() || profileNumber(value) == ModINIedit::kMissingValue ||
            profileNumber(value.substr(0, kReadLength)) == ModINIedit::kMissingValue;
 }

@@ -12,4 +12,8 @@ namespace lurn {
 // blanks or quotes, or its number reads as the missing-setting value.
 bool readsAsMissing(TextView text);
 
+// A value as a read of its key returns it: without the blanks at either end,
+// and without a pair of matching quotes around it.
+TextView valueAsRead(TextView text);
+
 } // namespace lurn

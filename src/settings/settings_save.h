@@ -5,10 +5,20 @@
 // from the disk, holds the values written and every other key the file has.
 // Until then the file is not touched: a save that fails, or a process ended
 // in the middle of one, leaves it as it was.
+//
+// Where the system denies access to the folder, so that no copy can be made
+// there or put in the file's place, while the file itself may be written,
+// the save writes the file itself, as saves once did: it keeps the file's
+// bytes in memory, checks the file as it would check the copy and, when the
+// check fails, writes the bytes back. A full disk, a read-only file or a
+// program that holds the file for longer than the copies wait for it never
+// takes that way: the save then fails and the file is as it was.
 
 #include "app/ports.h"
 #include "app/text.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace lurn::ModINIedit {
@@ -19,16 +29,17 @@ Text workingCopyOf(const Text& settingsFile);
 
 class SettingsSave {
 public:
-    // Begins a save of the file that IniPath names: removes a working copy
-    // that a save ended early left behind, and copies the file.
+    // Begins a save of the file that IniPath names: lists the file's
+    // sections, removes a working copy that a save ended early left behind,
+    // and copies the file.
     SettingsSave(const ProfileStore& profile, const SettingsFileCopies& files);
     SettingsSave(const SettingsSave&) = delete;
     SettingsSave& operator=(const SettingsSave&) = delete;
     // Removes the working copy, unless it took the file's place.
     ~SettingsSave();
 
-    // One profile write on the working copy. Once a step has failed, later
-    // writes are not made.
+    // One profile write on the working copy, or on the file when the save
+    // writes it in place. Once a step has failed, later writes are not made.
     bool write(const Text& section, const Text& key, const Text& value);
     // Writes the copy through to the disk, checks it and puts it in the
     // file's place. True when the save completed; false when it did not,
@@ -36,15 +47,26 @@ public:
     bool finish();
 
 private:
-    bool copyHoldsTheSave() const;
+    // The lines of one section of the settings file as listed before the
+    // save.
+    struct SectionLines {
+        Text section;
+        std::vector<Text> lines;
+    };
+
+    void beginInPlace();
+    bool holdsTheSave(const Text& path) const;
 
     const ProfileStore& profile_;
     const SettingsFileCopies& files_;
     const Text file_;
     const Text copy_;
-    std::vector<ProfileEntry> writes_; // each write, in order
+    const std::vector<SectionLines> before_;
+    std::vector<ProfileEntry> writes_;   // each write, in order
+    std::optional<std::string> earlier_; // the file's bytes, for a save in place
+    bool inPlace_ = false;
     bool failed_ = false;
-    bool replaced_ = false;
+    bool completed_ = false;
 };
 
 } // namespace lurn::ModINIedit

@@ -7,8 +7,8 @@ import time
 import unittest
 
 from harness import (DIALOG_CLASS, FORM_CLASS, Inspector, LauncherTestCase, SAMPLE_SHOWN,
-                     STANDIN_GAME, TITLE, arrow, click, config_window, focused, inspect, keys,
-                     named, read_settings, screen_pixels, shown, states, wait_for_window,
+                     STANDIN_GAME, TITLE, arrow, click, click_on, config_window, focused, inspect,
+                     keys, named, read_settings, screen_pixels, shown, states, wait_for_window,
                      wait_until, windows_titled, xdotool)
 
 WS_POPUP, WS_CAPTION, WS_SYSMENU, WS_THICKFRAME = 0x80000000, 0xC00000, 0x80000, 0x40000
@@ -126,7 +126,22 @@ class ClosingTheSplash(LauncherTestCase):
         self.assertEqual(len(windows_titled(TITLE, FORM_CLASS)), 1,
                          "the timer must not open a second window")
 
-    def test_b_run_game_saves_starts_it_in_the_game_folder_and_ends(self):
+    def test_b_an_emptied_width_is_refused_and_starts_no_game(self):
+        with open(self.folder.ini, "rb") as f:
+            before = f.read()
+        click_on("width")
+        keys("End", "BackSpace", "BackSpace", "BackSpace")
+        click_on("运行游戏")
+        self.dismiss_message("Warning", "width missed!")
+        time.sleep(1.0)
+        self.assertFalse(os.path.exists(os.path.join(self.folder.path, "standin_launch.txt")),
+                         "the game started")
+        self.assertTrue(self.folder.running())
+        with open(self.folder.ini, "rb") as f:
+            self.assertEqual(f.read(), before)
+        keys("8", "0", "0")  # the focus is on the width
+
+    def test_c_run_game_saves_starts_it_in_the_game_folder_and_ends(self):
         click(*arrow(shown("音效音量 bar")))
         keys("shift+Tab", "shift+Tab", "Return")  # from the bar to the run button
         self.assertEqual(self.folder.exit_code(), 0)

@@ -148,19 +148,24 @@ TEST_F(ConfigWindowHandlersTest, RunButtonSavesThenStartsTheGameInItsFolder) {
     }
 }
 
-// A save that failed or was refused has warned once; the game starts all the
-// same. With the lock on, the greyed height follows the width, which takes
-// the focus.
-TEST_F(ConfigWindowHandlersTest, RunButtonStartsTheGameAfterAFailedOrRefusedSave) {
-    io.profile.failWritesTo(u"Music", u"VOLUME");
-    EXPECT_THROW(control("Command2").userClick(), ProcessEnded);
-    EXPECT_EQ(afterSaving(), (Journal{"message save failed! (Warning)", kOpenGame, "end 0"}));
+// Only a save that completed starts the game: a refused or failed one has
+// warned once and starts nothing, and the window stays open for the player
+// to correct and press again. With the lock on, the greyed height follows
+// the width, which takes the focus.
+TEST_F(ConfigWindowHandlersTest, RunButtonStartsTheGameOnlyAfterACompletedSave) {
     control("Check1").userClick();
     typeWidth(u"-87381"); // the height: -65536
     io.journal.clear();
-    EXPECT_THROW(control("Command2").userClick(), ProcessEnded);
-    EXPECT_EQ(io.journal, (Journal{"message height missed! (Warning)", kOpenGame, "end 0"}));
+    control("Command2").userClick();
+    EXPECT_EQ(io.journal, (Journal{"message height missed! (Warning)"}));
     EXPECT_EQ(view.changed.back(), "focus txtwidth");
+    typeWidth(u"1024");
+    io.profile.failure = MemoryProfileStore::Failure::Flush;
+    control("Command2").userClick();
+    EXPECT_EQ(afterSaving(), (Journal{"message save failed! (Warning)"}));
+    io.profile.failure = MemoryProfileStore::Failure::None;
+    EXPECT_THROW(control("Command2").userClick(), ProcessEnded);
+    EXPECT_EQ(afterSaving(), (Journal{kOpenGame, "end 0"}));
 }
 
 TEST_F(ConfigWindowHandlersTest, ClosingEndsWithoutSaving) {

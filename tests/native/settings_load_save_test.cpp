@@ -194,25 +194,52 @@ TEST_F(SettingsLoadSaveTest, RefusedValueStopsFillingAtItsControl) {
 }
 
 // A save is all or nothing: whichever step fails, the settings file keeps
-// every value it had and no other file is left. The next save completes:
-// its writes went to the working copy, which then took the file's place.
+// every value it had and no other file is left. Where access to the folder
+// is denied, to the copy or to its taking the file's place, the save writes
+// the file itself, and writes its earlier bytes back when that fails. A
+// save that completes went through the working copy otherwise.
 TEST_F(SettingsLoadSaveTest, FailedStepOfASaveLeavesTheFileAsItWas) {
     using Failure = MemoryProfileStore::Failure;
     load();
     control("HScroll5").setValue(5);
-    for (const Failure failure :
-         {Failure::Copy, Failure::Write, Failure::LostKey, Failure::Flush, Failure::Replace}) {
-        SCOPED_TRACE(static_cast<int>(failure));
+    for (const auto& [denied, failure] : {std::pair{Failure::None, Failure::Copy},
+                                          {Failure::None, Failure::Write},
+                                          {Failure::None, Failure::LostKey},
+                                          {Failure::None, Failure::Flush},
+                                          {Failure::None, Failure::Replace},
+                                          {Failure::Copy, Failure::LostKey},
+                                          {Failure::Copy, Failure::Write},
+                                          {Failure::Copy, Failure::None},
+                                          {Failure::Replace, Failure::None},
+                                          {Failure::None, Failure::None}}) {
+        SCOPED_TRACE(static_cast<int>(denied) * 10 + static_cast<int>(failure));
+        storeValidSettings(io.profile);
         const auto before = io.profile.files;
+        io.profile.denied = denied;
         io.profile.failure = failure;
-        EXPECT_EQ(window->saveINI(), SaveResult::Failed);
-        EXPECT_EQ(io.profile.files, before);
+        io.profile.paths.clear();
+        const bool saved = failure == Failure::None;
+        EXPECT_EQ(window->saveINI(), saved ? SaveResult::Saved : SaveResult::Failed);
+        EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), saved ? u"5" : u"80");
+        EXPECT_TRUE(saved || io.profile.files == before);
+        EXPECT_EQ(io.profile.files.size(), 1u);
     }
-    io.profile.failure = Failure::None;
-    io.profile.paths.clear();
-    EXPECT_EQ(window->saveINI(), SaveResult::Saved);
     EXPECT_EQ(io.profile.paths, std::set<Text>{u"C:\\Games\\Lurn\\qebmod.ini.saving"});
-    EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), u"5");
+}
+
+// A file edited by hand, as Windows keeps it: names in another letter case,
+// blanks around names and values. A width typed with blanks is stored as
+// typed, and the save completes: every key reads back as written or as it
+// stood.
+TEST_F(SettingsLoadSaveTest, HandEditedFileSavesAndKeepsItsOtherKeys) {
+    io.profile.set(u"SYSTEM", u"resolutionx ", u" 800");
+    io.profile.set(u" Music", u"Volume ", u"90 ");
+    io.profile.set(u"game", u" LEVEL ", u" 3 ");
+    load();
+    control("txtwidth").userSetText(u" 1024 ");
+    EXPECT_EQ(window->saveINI(), SaveResult::Saved);
+    EXPECT_EQ(io.profile.value(u"SYSTEM", u"resolutionx "), u" 1024 ");
+    EXPECT_EQ(io.profile.value(u"game", u" LEVEL "), u" 3 ");
 }
 
 } // namespace

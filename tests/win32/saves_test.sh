@@ -1,19 +1,20 @@
 #!/bin/bash
 # Saves on a real file system under Wine, through a program that saves as the
-# configuration window does: files of each kind, saves killed at random
-# moments, saves on a full disk. The game folder's name no ANSI code page
+# configuration window does: files of each kind, files edited by hand, a
+# file held by another program, a folder that takes no new files, saves
+# killed, saves on a full disk. The game folder's name no ANSI code page
 # holds; for the full disk, a tmpfs of the test's own is mounted on it, in a
 # mount namespace of its own. (Before that it lies on the disk of the work
 # folder, whose file system keeps Wine's DOS attributes on every kernel.)
 set -euo pipefail
-probe=$1
+probe=$1 holder=$2
 if [ -z "${LURN_OWN_MOUNTS:-}" ]; then
     as_root=() && [ "$(id -u)" = 0 ] || as_root=(--map-root-user)
     LURN_OWN_MOUNTS=1 exec unshare "${as_root[@]}" --mount bash "$0" "$@"
 fi
 work=$(mktemp -d -p "$PWD") # on the build tree's disk
 game="$work/game 게임 游戏目录"
-trap 'set +e; "$LURN_WINESERVER" -k; "$LURN_WINESERVER" -w; umount "$game" "$work/prefix"
+trap 'set +e; chattr -i "$game" 2>/dev/null; "$LURN_WINESERVER" -k; "$LURN_WINESERVER" -w; umount "$game" "$work/prefix"
     rm -rf "$work"' EXIT
 mkdir "$game" "$work/changes" "$work/work" "$work/prefix"
 # The wineserver opens the files, so one of the test's own runs here, on the
@@ -47,15 +48,62 @@ chmod a-w "$ini" && cp "$ini" "$work/before" && leftover
 ! save 800 && cmp -s "$work/before" "$ini" && only "qebmod.ini " || fail "read-only: changed"
 chmod u+w "$ini"
 
-# A process killed at random moments while it saves two values in turn
-# leaves the one or the other save's file, whole; the next save removes what
-# it left.
+# A file edited by hand: blanks around names and values, a comment between
+# keys, names in another letter case. The save completes; every other key
+# keeps its value.
+printf '[SYSTEM]\r\nresolutionx = 640 \r\n; the size\r\n Depth = 32 \r\n' >"$ini"
+printf '[Game]\r\nLevel=3\r\n' >>"$ini"
+save 1024 && grep -q $'^resolutionx *= *1024 *\r$' "$ini" &&
+    grep -q $'^ *Depth *= *32 *\r$' "$ini" && grep -q $'^Level=3\r$' "$ini" &&
+    grep -q $'^; the size\r$' "$ini" && only "qebmod.ini " || fail "edited by hand: not saved"
+
+# A program that holds the file as scanners do, sharing reading and writing
+# but not deletion, is waited for: let go half a second after the save
+# began, the save completes; held throughout, the save fails within a few
+# seconds and leaves the file as it was.
+hold() {
+    rm -f "$work/held"
+    "$LURN_WINE" "$holder" "Z:${ini//\//\\}" "Z:${work//\//\\}\\held" "$@" </dev/null \
+        >/dev/null 2>&1 &
+    holding=$!
+    until [ -e "$work/held" ]; do sleep 0.05; done
+}
+hold "Z:${ini//\//\\}.saving" && save 1280 && wait $holding &&
+    grep -q $'^resolutionx=1280\r$' "$ini" && only "qebmod.ini " ||
+    fail "held for a moment: not saved"
+cp "$ini" "$work/before" && hold && started=$SECONDS
+! save 1366 && [ $((SECONDS - started)) -le 5 ] && cmp -s "$work/before" "$ini" &&
+    only "qebmod.ini " || fail "held throughout: not failed at once or changed"
+kill $holding && wait $holding 2>/dev/null || true
+
+# A folder that takes no new files (immutable) while the file stays
+# writable: the save writes the file itself. With the file read-only as
+# well, it fails and leaves the file as it was.
+if chattr +i "$game" 2>/dev/null; then
+    save 1600 && grep -q $'^resolutionx=1600\r$' "$ini" || fail "no new files: not saved"
+    chmod a-w "$ini" && cp "$ini" "$work/before"
+    ! save 1700 && cmp -s "$work/before" "$ini" || fail "no new files, read-only: changed"
+    chmod u+w "$ini" && chattr -i "$game"
+else
+    echo "chattr +i is refused here: the save in a folder without new files is not tested"
+fi
+
+# A process killed while it saves two values in turn leaves the one or the
+# other save's file, whole; the next save removes what it left. One is
+# killed before it can have begun, so the last save's file stays; one once
+# its first save is seen complete, saving the same value twice; twelve at
+# random moments.
 save 800 && cp "$ini" "$work/800"
 save 1024 && cp "$ini" "$work/1024"
 seen=""
-for _ in $(seq 12); do
-    "$LURN_WINE" "$probe" "Z:${game//\//\\}" 800 1024 </dev/null >/dev/null 2>&1 &
-    sleep "$((RANDOM % 2)).$((RANDOM % 10))"
+for when in at-once first-save $(seq 12); do
+    second=1024 && [ $when != first-save ] || second=800
+    "$LURN_WINE" "$probe" "Z:${game//\//\\}" 800 $second </dev/null >/dev/null 2>&1 &
+    case $when in
+    at-once) ;;
+    first-save) until cmp -s "$ini" "$work/800"; do sleep 0.05; done ;;
+    *) sleep "$((RANDOM % 2)).$((RANDOM % 10))" ;;
+    esac
     kill -KILL $!
     wait $! 2>/dev/null || true
     seen+=" $(for v in 800 1024; do if cmp -s "$ini" "$work/$v"; then echo $v; fi; done)-"

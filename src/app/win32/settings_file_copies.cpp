@@ -2,8 +2,6 @@
 
 #include "app/win32/handles.h"
 
-#include <vector>
-
 // The copy is made with CopyFileW, so it has the file's bytes (ANSI or
 // UTF-16 with its byte-order mark, its line ends), its attributes and, under
 // file virtualisation, the file's place: beside a file redirected to the
@@ -12,82 +10,156 @@
 // also when the process is killed or the machine stops; ReplaceFileW is not
 // used, as its documented failures include one that leaves no file under
 // the settings file's name.
+//
+// On Windows, scanners, the search indexer and sync clients open a new or
+// changed file for a moment, sharing reading and writing but not deletion:
+// a copy, rename or delete then fails with a sharing violation, or with
+// access denied where the file is pending deletion. Each step is made again
+// for up to two seconds before it counts as failed.
 
 namespace lurn::win32 {
 
 namespace {
+
+constexpr ULONGLONG kPatienceMs = 2000;
+constexpr DWORD kPauseMs = 50;
 
 // Makes the profile functions drop what they hold of a file in memory.
 void forgetProfile(const Text& file) {
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, wide(file));
 }
 
-// A list of NUL-ended texts that `read` writes into a buffer of the given
-// size, which grows until the list fits.
-template <typename Read> std::vector<Text> profileList(Read read) {
-    std::vector<wchar_t> buffer(4096);
-    DWORD length = read(buffer.data(), static_cast<DWORD>(buffer.size()));
-    while (length + 2 >= buffer.size()) {
-        buffer.resize(buffer.size() * 2);
-        length = read(buffer.data(), static_cast<DWORD>(buffer.size()));
+bool missing(const Text& path) {
+    return GetFileAttributesW(wide(path)) == INVALID_FILE_ATTRIBUTES &&
+           GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+// True when a step on `path` failed only because another program holds the
+// file for a moment. Access is denied to a file pending deletion (whose
+// attributes cannot be read either) and, by some holders, to a file that is
+// there; a read-only file or a missing one is not held.
+bool heldForAMoment(DWORD error, const Text& path) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+        return true;
     }
-    std::vector<Text> list;
-    for (const wchar_t* item = buffer.data(); *item != L'\0'; item += list.back().size() + 1) {
-        list.emplace_back(reinterpret_cast<const char16_t*>(item));
+    if (error != ERROR_ACCESS_DENIED) {
+        return false;
     }
-    return list;
+    const DWORD attributes = GetFileAttributesW(wide(path));
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    return (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+}
+
+// Makes the step, and makes it again after short pauses for as long as
+// another program holds `path`, for up to two seconds. The step's error is
+// the last error afterwards.
+template <typename Step> bool patiently(const Text& path, Step step) {
+    const ULONGLONG giveUp = GetTickCount64() + kPatienceMs;
+    while (!step()) {
+        const DWORD error = GetLastError();
+        if (!heldForAMoment(error, path) || GetTickCount64() >= giveUp) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(kPauseMs);
+    }
+    return true;
+}
+
+bool readOnly(const Text& file) {
+    const DWORD attributes = GetFileAttributesW(wide(file));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 } // namespace
 
-bool WorkingCopies::copy(const Text& file, const Text& copy) const {
+FileStep WorkingCopies::copy(const Text& file, const Text& copy) const {
     forgetProfile(copy);
-    if (GetFileAttributesW(wide(file)) == INVALID_FILE_ATTRIBUTES &&
-        GetLastError() == ERROR_FILE_NOT_FOUND) {
-        return true;
+    if (missing(file) ||
+        patiently(copy, [&] { return CopyFileW(wide(file), wide(copy), TRUE) != FALSE; })) {
+        return FileStep::Done;
     }
-    return CopyFileW(wide(file), wide(copy), TRUE) != FALSE;
+    // Denied with no file of the copy's name: the folder takes no new files.
+    return GetLastError() == ERROR_ACCESS_DENIED && missing(copy) ? FileStep::Denied
+                                                                  : FileStep::Failed;
 }
 
-bool WorkingCopies::flush(const Text& copy) const {
-    forgetProfile(copy);
-    const File file = openedFile(CreateFileW(wide(copy), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+bool WorkingCopies::flush(const Text& path) const {
+    forgetProfile(path);
+    const File file = openedFile(CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && FlushFileBuffers(file.get()) != FALSE;
 }
 
-std::vector<ProfileEntry> WorkingCopies::entries(const Text& file) const {
-    std::vector<ProfileEntry> entries;
-    const std::vector<Text> sections = profileList([&](wchar_t* buffer, DWORD size) {
-        return GetPrivateProfileSectionNamesW(buffer, size, wide(file));
-    });
-    for (const Text& section : sections) {
-        const std::vector<Text> lines = profileList([&](wchar_t* buffer, DWORD size) {
-            return GetPrivateProfileSectionW(wide(section), buffer, size, wide(file));
-        });
-        for (const Text& line : lines) {
-            const std::size_t equals = line.find(u'=');
-            entries.push_back({section, line.substr(0, equals),
-                               equals == Text::npos ? Text() : line.substr(equals + 1)});
-        }
-    }
-    return entries;
-}
-
-bool WorkingCopies::replace(const Text& copy, const Text& file) const {
+FileStep WorkingCopies::replace(const Text& copy, const Text& file) const {
     // The profile functions do not write a read-only file, and Windows
     // renames nothing over one; Wine would, so it is asked first.
-    const DWORD attributes = GetFileAttributesW(wide(file));
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return false;
+    if (readOnly(file)) {
+        return FileStep::Failed;
     }
-    return MoveFileExW(wide(copy), wide(file),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (patiently(file, [&] {
+            return MoveFileExW(wide(copy), wide(file),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        })) {
+        return FileStep::Done;
+    }
+    // Still denied: the file may not be deleted, when it cannot be opened
+    // for deletion with every sharing allowed; a holder that outlasted the
+    // pauses makes that open a sharing violation instead.
+    if (GetLastError() != ERROR_ACCESS_DENIED) {
+        return FileStep::Failed;
+    }
+    const File deletion = openedFile(
+        CreateFileW(wide(file), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !deletion && GetLastError() == ERROR_ACCESS_DENIED ? FileStep::Denied : FileStep::Failed;
 }
 
 void WorkingCopies::remove(const Text& copy) const {
     SetFileAttributesW(wide(copy), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(wide(copy));
+    patiently(copy, [&] {
+        return DeleteFileW(wide(copy)) != FALSE || GetLastError() == ERROR_FILE_NOT_FOUND;
+    });
+}
+
+std::optional<std::string> WorkingCopies::writableBytes(const Text& file) const {
+    if (readOnly(file)) {
+        return std::nullopt;
+    }
+    const File opened =
+        openedFile(CreateFileW(wide(file), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!opened || GetFileSizeEx(opened.get(), &size) == FALSE || size.QuadPart > MAXDWORD / 2) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (ReadFile(opened.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ==
+            FALSE ||
+        read != bytes.size()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WorkingCopies::rewrite(const Text& file, const std::string& bytes) const {
+    File opened;
+    patiently(file, [&] {
+        opened = openedFile(CreateFileW(wide(file), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                        TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return static_cast<bool>(opened);
+    });
+    DWORD written = 0;
+    const bool rewritten = opened &&
+                           WriteFile(opened.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                     &written, nullptr) != FALSE &&
+                           written == bytes.size() && FlushFileBuffers(opened.get()) != FALSE;
+    opened.reset();
+    forgetProfile(file);
+    return rewritten;
 }
 
 } // namespace lurn::win32

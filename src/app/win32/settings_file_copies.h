@@ -1,7 +1,7 @@
 #pragma once
 // The working copy of a save on the Win32 file system: copied beside the
-// settings file, read back through the profile functions and renamed over
-// the file in one step.
+// settings file and renamed over the file in one step; and the file's own
+// bytes, for a save that writes the file in place.
 
 #include "app/ports.h"
 
@@ -9,11 +9,12 @@ namespace lurn::win32 {
 
 class WorkingCopies final : public SettingsFileCopies {
 public:
-    bool copy(const Text& file, const Text& copy) const override;
-    bool flush(const Text& copy) const override;
-    std::vector<ProfileEntry> entries(const Text& file) const override;
-    bool replace(const Text& copy, const Text& file) const override;
+    FileStep copy(const Text& file, const Text& copy) const override;
+    bool flush(const Text& path) const override;
+    FileStep replace(const Text& copy, const Text& file) const override;
     void remove(const Text& copy) const override;
+    std::optional<std::string> writableBytes(const Text& file) const override;
+    bool rewrite(const Text& file, const std::string& bytes) const override;
 };
 
 } // namespace lurn::win32

@@ -66,6 +66,26 @@ private:
     bool disabledHere_;
 };
 
+// The text that `read` writes into a buffer of the given size, which grows
+// until the text fits; a list of NUL-ended texts ends in two NULs and gets
+// one unit less of its size.
+template <typename Read> std::vector<wchar_t> profileText(Read read, DWORD listEnd) {
+    std::vector<wchar_t> buffer(256);
+    while (read(buffer.data(), static_cast<DWORD>(buffer.size())) + listEnd + 1 >= buffer.size()) {
+        buffer.resize(buffer.size() * 4);
+    }
+    return buffer;
+}
+
+template <typename Read> std::vector<Text> profileList(Read read) {
+    const std::vector<wchar_t> buffer = profileText(read, 1);
+    std::vector<Text> list;
+    for (const wchar_t* item = buffer.data(); *item != L'\0'; item += list.back().size() + 1) {
+        list.emplace_back(reinterpret_cast<const char16_t*>(item));
+    }
+    return list;
+}
+
 } // namespace
 
 std::int32_t ProfileFunctions::readInt(const Text& section, const Text& key, std::int32_t fallback,
@@ -91,6 +111,28 @@ std::optional<FileReadFailure> ProfileFunctions::readFailure(const Text& path) c
     }
     return FileReadFailure{static_cast<std::int32_t>(HRESULT_FROM_WIN32(error)),
                            systemMessage(error)};
+}
+
+Text ProfileFunctions::readString(const Text& section, const Text& key, const Text& path) const {
+    const std::vector<wchar_t> text = profileText(
+        [&](wchar_t* buffer, DWORD size) {
+            return GetPrivateProfileStringW(wide(section), wide(key), L"", buffer, size,
+                                            wide(path));
+        },
+        0);
+    return Text(reinterpret_cast<const char16_t*>(text.data()));
+}
+
+std::vector<Text> ProfileFunctions::sectionNames(const Text& path) const {
+    return profileList([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileSectionNamesW(buffer, size, wide(path));
+    });
+}
+
+std::vector<Text> ProfileFunctions::sectionLines(const Text& section, const Text& path) const {
+    return profileList([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileSectionW(wide(section), buffer, size, wide(path));
+    });
 }
 
 std::optional<std::string> CodePageConverter::narrow(TextView text, unsigned codePage) const {

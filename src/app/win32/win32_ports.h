@@ -18,6 +18,9 @@ public:
     bool writeString(const Text& section, const Text& key, const Text& value,
                      const Text& path) const override;
     std::optional<FileReadFailure> readFailure(const Text& path) const override;
+    Text readString(const Text& section, const Text& key, const Text& path) const override;
+    std::vector<Text> sectionNames(const Text& path) const override;
+    std::vector<Text> sectionLines(const Text& section, const Text& path) const override;
 };
 
 class CodePageConverter final : public TextCodec {

@@ -4,6 +4,7 @@
 #include "settings/mod_ini_edit.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
@@ -62,23 +63,37 @@ char16_t mappedForm(const opencc::Dict& table, char16_t unit) {
     return form && form->size() == 1 ? form->front() : unit;
 }
 
+// Without the spaces and tabs at either end, letters in lower case.
+Text trimmed(TextView text, bool fold) {
+    const std::size_t first = text.find_first_not_of(u" \t");
+    Text name(first == TextView::npos ? TextView() : text.substr(first));
+    name.erase(name.find_last_not_of(u" \t") + 1);
+    for (char16_t& c : name) {
+        c = fold && c < 128 ? static_cast<char16_t>(std::tolower(c)) : c;
+    }
+    return name;
+}
+
 } // namespace
+
+MemoryProfileStore::Key MemoryProfileStore::matched(const Text& section, const Text& key) {
+    return {trimmed(section, true), trimmed(key, true)};
+}
 
 Text MemoryProfileStore::value(const Text& section, const Text& key) const {
     const File& file = fileAt(kSettingsFile);
-    const auto found = file.find({section, key});
-    return found == file.end() ? u"(none)" : found->second;
+    const auto found = file.find(matched(section, key));
+    return found == file.end() ? u"(none)" : found->second.value;
 }
 
 std::int32_t MemoryProfileStore::readInt(const Text& section, const Text& key,
                                          std::int32_t fallback, const Text& path) const {
     journal_.push_back("read " + utf8(section) + "/" + utf8(key));
     paths.insert(path);
-    const File& file = fileAt(path);
-    const auto found = file.find({section, key});
-    return found == file.end()
+    return fileAt(path).count(matched(section, key)) == 0
                ? fallback
-               : static_cast<std::int32_t>(std::strtol(utf8(found->second).c_str(), nullptr, 10));
+               : static_cast<std::int32_t>(
+                     std::strtol(utf8(readString(section, key, path)).c_str(), nullptr, 10));
 }
 
 bool MemoryProfileStore::writeString(const Text& section, const Text& key, const Text& value,
@@ -88,34 +103,65 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     if (failing_.count({section, key}) != 0 || (failure == Failure::Write && key == u"VOLUME")) {
         return false;
     }
-    files[path][{section, key}] = value;
+    Line& line = files[path][matched(section, key)];
+    line = {line.key.empty() ? section : line.section, line.key.empty() ? key : line.key, value};
     if (failure == Failure::LostKey) {
-        files[path].erase({u"game", u"LEVEL"});
+        files[path].erase(matched(u"game", u"LEVEL"));
     }
     return true;
 }
 
-bool MemoryProfileStore::copy(const Text& file, const Text& copy) const {
+Text MemoryProfileStore::readString(const Text& section, const Text& key, const Text& path) const {
+    const File file = fileAt(path);
+    const auto found = file.find(matched(section, key));
+    return found == file.end() ? Text() : trimmed(found->second.value, false);
+}
+
+std::vector<Text> MemoryProfileStore::sectionNames(const Text& path) const {
+    std::set<Text> names;
+    for (const auto& [name, line] : fileAt(path)) {
+        names.insert(trimmed(line.section, false));
+    }
+    return {names.begin(), names.end()};
+}
+
+std::vector<Text> MemoryProfileStore::sectionLines(const Text& section, const Text& path) const {
+    std::vector<Text> lines;
+    for (const auto& [name, line] : fileAt(path)) {
+        if (name.first == trimmed(section, true)) {
+            lines.push_back(line.key + u"=" + line.value);
+        }
+    }
+    return lines;
+}
+
+FileStep MemoryProfileStore::copy(const Text& file, const Text& copy) const {
+    if (denied == Failure::Copy) {
+        return FileStep::Denied;
+    }
     if (failure == Failure::Copy || files.count(file) != 0) {
         files[copy] = failure == Failure::Copy ? File() : fileAt(file);
     }
-    return failure != Failure::Copy;
+    return failure == Failure::Copy ? FileStep::Failed : FileStep::Done;
 }
 
-std::vector<ProfileEntry> MemoryProfileStore::entries(const Text& file) const {
-    std::vector<ProfileEntry> entries;
-    for (const auto& [key, value] : fileAt(file)) {
-        entries.push_back({key.first, key.second, value});
+FileStep MemoryProfileStore::replace(const Text& copy, const Text& file) const {
+    if (denied == Failure::Replace || failure == Failure::Replace) {
+        return denied == Failure::Replace ? FileStep::Denied : FileStep::Failed;
     }
-    return entries;
+    files[file] = fileAt(copy);
+    files.erase(copy);
+    return FileStep::Done;
 }
 
-bool MemoryProfileStore::replace(const Text& copy, const Text& file) const {
-    if (failure != Failure::Replace) {
-        files[file] = fileAt(copy);
-        files.erase(copy);
-    }
-    return failure != Failure::Replace;
+std::optional<std::string> MemoryProfileStore::writableBytes(const Text& file) const {
+    kept_.push_back(fileAt(file));
+    return std::to_string(kept_.size() - 1);
+}
+
+bool MemoryProfileStore::rewrite(const Text& file, const std::string& bytes) const {
+    files[file] = kept_.at(std::stoul(bytes));
+    return true;
 }
 
 std::optional<std::string> IconvCodec::narrow(TextView text, unsigned codePage) const {

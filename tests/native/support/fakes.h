@@ -27,19 +27,34 @@ using Journal = std::vector<std::string>;
 struct ProcessEnded {};
 
 // The settings file C:\Games\Lurn\qebmod.ini and the files beside it, for
-// the profile functions and a save's working copy. Journal entries, for the
-// profile calls: "read set/simple", "write set/simple=1".
+// the profile functions and a save's working copy, as Windows' profile
+// functions treat them: a key holds its line's name and value as they stand
+// in the file (blanks and letter case as written by hand); names match
+// whatever their case and the blanks around them; a read drops the blanks
+// around a value; a write edits the one line
+// of its key and stores the value as given, blanks and all. Journal
+// entries, for reads of numbers and writes: "read set/simple",
+// "write set/simple=1".
 class MemoryProfileStore : public ProfileStore, public SettingsFileCopies {
 public:
     using Key = std::pair<Text, Text>;
-    using File = std::map<Key, Text>;
+    // A line of the file as it stands, under the names as Windows matches
+    // them: without the blanks around them, letters in lower case.
+    struct Line {
+        Text section, key, value;
+        bool operator==(const Line&) const = default;
+    };
+    using File = std::map<Key, Line>;
+    static Key matched(const Text& section, const Text& key);
 
     explicit MemoryProfileStore(Journal& journal) : journal_(journal) {}
-    // set, erase and value concern the settings file.
+    // set, erase and value concern the settings file's lines as they stand.
     void set(const Text& section, const Text& key, const Text& value) {
-        files[kSettingsFile][{section, key}] = value;
+        files[kSettingsFile][matched(section, key)] = {section, key, value};
     }
-    void erase(const Text& section, const Text& key) { files[kSettingsFile].erase({section, key}); }
+    void erase(const Text& section, const Text& key) {
+        files[kSettingsFile].erase(matched(section, key));
+    }
     // The text stored under the key; "(none)" when there is none.
     Text value(const Text& section, const Text& key) const;
     void failWritesTo(const Text& section, const Text& key) { failing_.insert({section, key}); }
@@ -50,28 +65,36 @@ public:
                      const Text& path) const override;
     // Memory is always readable.
     std::optional<FileReadFailure> readFailure(const Text&) const override { return std::nullopt; }
+    Text readString(const Text& section, const Text& key, const Text& path) const override;
+    std::vector<Text> sectionNames(const Text& path) const override;
+    std::vector<Text> sectionLines(const Text& section, const Text& path) const override;
 
-    bool copy(const Text& file, const Text& copy) const override;
+    FileStep copy(const Text& file, const Text& copy) const override;
     bool flush(const Text&) const override { return failure != Failure::Flush; }
-    std::vector<ProfileEntry> entries(const Text& file) const override;
-    bool replace(const Text& copy, const Text& file) const override;
+    FileStep replace(const Text& copy, const Text& file) const override;
     void remove(const Text& copy) const override { files.erase(copy); }
+    // The bytes stand for a copy of the file that the store keeps.
+    std::optional<std::string> writableBytes(const Text& file) const override;
+    bool rewrite(const Text& file, const std::string& bytes) const override;
 
     // A step of a save that fails: the copy (leaving part of one), the
     // write of VOLUME, the flush or the replacement; or a write that reports
     // success but loses the key game/LEVEL, as on a full disk.
     enum class Failure { None, Copy, Write, LostKey, Flush, Replace };
     Failure failure = Failure::None;
+    // The step that access to the folder is denied to: Copy or Replace.
+    Failure denied = Failure::None;
 
     static constexpr const char16_t* kSettingsFile = u"C:\\Games\\Lurn\\qebmod.ini";
     mutable std::map<Text, File> files; // by path
-    mutable std::set<Text> paths;       // every path a profile call named
+    mutable std::set<Text> paths;       // every path a read of a number or a write named
 
 private:
     File fileAt(const Text& path) const { return files.count(path) ? files.at(path) : File(); }
 
     Journal& journal_;
     std::set<Key> failing_;
+    mutable std::vector<File> kept_;
 };
 
 // Code pages through glibc's iconv; a text the code page cannot hold is a
