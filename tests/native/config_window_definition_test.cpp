@@ -1,7 +1,6 @@
 // The configuration window's captions, read as code page 936, are the
 // characters the window was designed with.
 
-#include "app/splash_definition.h"
 #include "config_window/config_window_definition.h"
 #include "support/fakes.h"
 
@@ -41,12 +40,6 @@ TEST(ConfigWindowDefinition, CaptionsDecodeWithCodePage936) {
             << displayName(form.at(i));
     }
     EXPECT_EQ(captioned, expected.size());
-}
-
-TEST(SplashDefinition, TimerEndsTheSplashAfterOneSecond) {
-    IconvCodec codec;
-    Form splash(kSplashDefinition, codec, kCodePageGbk);
-    EXPECT_EQ(splash.control("Timer1").definition().interval, 1000);
 }
 
 } // namespace

@@ -121,15 +121,6 @@ TEST_F(ConfigWindowHandlersTest, SaveRefusesSizesThatWouldReadBackAsMissing) {
     }
 }
 
-TEST_F(ConfigWindowHandlersTest, SaveButtonWritesThenReports) {
-    control("Command1").userClick();
-    EXPECT_EQ(afterSaving(), Journal{"message done (Lurn_config)"});
-    io.journal.clear();
-    io.profile.failWritesTo(u"set", u"simple");
-    control("Command1").userClick();
-    EXPECT_EQ(afterSaving(), Journal{"message save failed! (Warning)"});
-}
-
 // A started game ends the program; a start the player cancelled in the
 // system's prompt shows nothing, as the game is there.
 TEST_F(ConfigWindowHandlersTest, RunButtonSavesThenStartsTheGameInItsFolder) {

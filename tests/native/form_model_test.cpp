@@ -36,49 +36,6 @@ TEST_F(FormModelTest, ChangingAssignmentRaisesEventNestedInsideIt) {
         log, (std::vector<std::string>{"HScroll1 64", "HScroll2 64", "HScroll1 done", "returned"}));
 }
 
-// Each bar takes the values of its range and refuses its neighbours with
-// error 380, leaving its value as it was; check boxes take 0, 1 and 2.
-TEST_F(FormModelTest, ValuesOutsideTheRangeAreRefusedWith380) {
-    struct Range {
-        const char* control;
-        std::int16_t min, max;
-    };
-    for (const Range& range :
-         {Range{"HScroll1", 0, 127}, Range{"HScroll2", 0, 127}, Range{"HScroll3", 1, 100},
-          Range{"HScroll4", 1, 100}, Range{"HScroll5", 1, 100}, Range{"Check2", 0, 2}}) {
-        Control& control = form.control(range.control);
-        for (const int value : {range.min - 1, int{range.min}, int{range.max}, range.max + 1}) {
-            SCOPED_TRACE(std::string(range.control) + " = " + std::to_string(value));
-            const bool accepted = value >= range.min && value <= range.max;
-            control.setValue(static_cast<std::int16_t>(range.min + 1));
-            const std::int16_t before = control.value();
-            try {
-                control.setValue(static_cast<std::int16_t>(value));
-                EXPECT_TRUE(accepted);
-                EXPECT_EQ(control.value(), value);
-            } catch (const RuntimeError& error) {
-                EXPECT_FALSE(accepted);
-                EXPECT_EQ(error.number, 380);
-                EXPECT_EQ(control.value(), before);
-            }
-        }
-    }
-}
-
-TEST_F(FormModelTest, UserClickOnCheckBoxTogglesAndRaisesClick) {
-    Control& check = form.control("Check2");
-    for (const auto& [before, after] : {std::pair{0, 1}, {1, 0}, {2, 1}}) {
-        check.onClick = nullptr;
-        check.setValue(static_cast<std::int16_t>(before));
-        int seen = -1;
-        check.onClick = [&](std::int16_t) {
-            seen = check.value();
-        };
-        check.userClick();
-        EXPECT_EQ(seen, after) << before;
-    }
-}
-
 TEST_F(FormModelTest, OptionGroupsAreIndependentAndClickCarriesIndex) {
     form.selectOption("Option1", 0);
     form.selectOption("Option3", 0);

@@ -47,16 +47,6 @@ TEST_F(GbBig5Test, OnlyChinesePrcIsTaggedGbkAndReadInGbk) {
     }
 }
 
-// An empty or ASCII text comes back unchanged on both kinds of system.
-TEST_F(GbBig5Test, TextsThatStayAsTheyAre) {
-    for (const std::uint16_t language : {1028, 2052}) {
-        detect(language);
-        for (const Text text : {u"Label7", u"3D", u"a b!", u"abc", u""}) {
-            EXPECT_EQ(ConvertText(converters, text), text) << language;
-        }
-    }
-}
-
 TEST_F(GbBig5Test, ScriptDirectionsMapAndReinterpret) {
     // Direction 2: traditional forms of what Big5 lacks (统, 设), their Big5
     // bytes read as GBK; what Big5 holds (系, 置) keeps its bytes.

@@ -128,13 +128,6 @@ TEST_F(SettingsLoadSaveTest, MissingSettingStopsLoadingAtIt) {
     }
 }
 
-TEST(ErrorReportText, ShowsDecimalHexBlankLineAndDescription) {
-    EXPECT_EQ(errorReportText({kSettingNotFound, u"INI Section set Key simple Not found"}),
-              u"Error -2147221503 (0x80040001)\r\n\r\nINI Section set Key simple Not found");
-    EXPECT_EQ(errorReportText({380, u"Invalid property value"}),
-              u"Error 380 (0x0000017C)\r\n\r\nInvalid property value");
-}
-
 // A control takes the low 16 bits of a setting as a signed number.
 TEST_F(SettingsLoadSaveTest, ControlsTakeTheLow16BitsAsSigned) {
     struct Case {
