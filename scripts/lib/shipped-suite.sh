@@ -6,8 +6,9 @@
 # answer at once where 32-bit ones take many seconds.
 #   shipped-suite.sh [--register] BUILT
 # --register: first registers qemu-i386 in the binfmt_misc instance of the
-# user namespace this runs in. The suite starts once the file BUILT exists
-# (the builds are done); the prefix is made before.
+# user namespace this runs in. The prefix is made first, and the file
+# BUILT-prefix made then; the suite starts once the file BUILT exists (the
+# builds are done).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$ROOT"
@@ -23,6 +24,7 @@ trap 'wine_server_stop; xvfb_stop' EXIT
 trap 'exit 1' TERM INT
 xvfb_start
 wine_prefix_init
+touch "$built-prefix"
 until [ -e "$built" ]; do
     sleep 1
 done
