@@ -4,7 +4,9 @@
 
 export WINEPREFIX="${LURN_WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# No .NET or browser engine to install, and no menu entries or file
+# associations written into the user's desktop folders outside the project.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 
 # Debian's Wine runs 32-bit programs through a 32-bit loader. Some kernels are
 # built or booted without 32-bit support; there only 64-bit programs run, so
