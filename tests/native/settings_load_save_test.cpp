@@ -186,18 +186,21 @@ TEST_F(SettingsLoadSaveTest, RefusedValueStopsFillingAtItsControl) {
     }
 }
 
-// A save is all or nothing: whichever step fails, the settings file keeps
-// every value it had and no other file is left. Where access to the folder
-// is denied, to the copy or to its taking the file's place, the save writes
-// the file itself, and writes its earlier bytes back when that fails. A
-// save that completes went through the working copy otherwise.
+// A save is all or nothing: whichever step fails, a write that reported
+// success with a value that reads back otherwise among them, the player is
+// told "save failed!", the settings file keeps every value it had and no
+// other file is left. Where access to the folder is denied, to the copy or
+// to its taking the file's place, the save writes the file itself, and
+// writes its earlier bytes back when that fails. A save that completes went
+// through the working copy otherwise.
 TEST_F(SettingsLoadSaveTest, FailedStepOfASaveLeavesTheFileAsItWas) {
     using Failure = MemoryProfileStore::Failure;
     load();
-    control("HScroll5").setValue(5);
+    control("HScroll5").setValue(100);
     for (const auto& [denied, failure] : {std::pair{Failure::None, Failure::Copy},
                                           {Failure::None, Failure::Write},
                                           {Failure::None, Failure::LostKey},
+                                          {Failure::None, Failure::CutValue},
                                           {Failure::None, Failure::Flush},
                                           {Failure::None, Failure::Replace},
                                           {Failure::Copy, Failure::LostKey},
@@ -212,8 +215,10 @@ TEST_F(SettingsLoadSaveTest, FailedStepOfASaveLeavesTheFileAsItWas) {
         io.profile.failure = failure;
         io.profile.paths.clear();
         const bool saved = failure == Failure::None;
-        EXPECT_EQ(window->saveINI(), saved ? SaveResult::Saved : SaveResult::Failed);
-        EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), saved ? u"5" : u"80");
+        control("Command1").userClick();
+        EXPECT_EQ(io.journal.back(),
+                  saved ? "message done (Lurn_config)" : "message save failed! (Warning)");
+        EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), saved ? u"100" : u"80");
         EXPECT_TRUE(saved || io.profile.files == before);
         EXPECT_EQ(io.profile.files.size(), 1u);
     }

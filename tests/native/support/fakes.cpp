@@ -104,7 +104,9 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
         return false;
     }
     Line& line = files[path][matched(section, key)];
-    line = {line.key.empty() ? section : line.section, line.key.empty() ? key : line.key, value};
+    const bool cut = failure == Failure::CutValue && key == u"BATTLE_SPEED";
+    line = {line.key.empty() ? section : line.section, line.key.empty() ? key : line.key,
+            cut ? value.substr(0, value.size() - 1) : value};
     if (failure == Failure::LostKey) {
         files[path].erase(matched(u"game", u"LEVEL"));
     }
