@@ -9,6 +9,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-find_program(LURN_WINE wine REQUIRED)
-# Debian's /usr/bin/wine runs the 32-bit loader, which also starts 64-bit programs.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${LURN_WINE})
+# The tests run under the Wine that LURN_WINE names when they run, else
+# Debian's 32-bit loader, which also starts 64-bit programs.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine-emulator
+                                  /usr/lib/wine/wine)

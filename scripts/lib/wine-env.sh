@@ -97,8 +97,9 @@ wine_server_stop() {
 
 # Starts Xvfb on a free display number, of 1024 x 768 or the size given,
 # and exports DISPLAY. Xvfb picks the number itself (-displayfd), so runs
-# started at the same moment never share a display.
-XVFB_PID=""
+# started at the same moment never share a display. xvfb_stop stops every
+# one started.
+XVFB_PIDS=""
 xvfb_start() {
     local fifo
     fifo=$(mktemp -u "${TMPDIR:-/tmp}/lurn-xvfb.XXXXXX")
@@ -106,7 +107,7 @@ xvfb_start() {
     # Keys held down by the tests do not repeat for 10 s.
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -ardelay 10000 \
         3>"$fifo" >/dev/null 2>&1 </dev/null &
-    XVFB_PID=$!
+    XVFB_PIDS="$XVFB_PIDS $!"
     local n=""
     read -r -t 20 n <"$fifo" || true
     rm -f "$fifo"
@@ -127,9 +128,10 @@ xvfb_start() {
 }
 
 xvfb_stop() {
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-        XVFB_PID=""
-    fi
+    local pid
+    for pid in $XVFB_PIDS; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    XVFB_PIDS=""
 }

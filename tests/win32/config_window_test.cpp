@@ -149,10 +149,7 @@ TEST_F(ConfigWindowTest, CaptionsReadAsDesignedOnEverySystem) {
         ASSERT_EQ(shown.count(caption), 1u) << utf8(caption);
         const win32::Selection font(screen.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(
                                                       shown[caption], WM_GETFONT, 0, 0)));
-        if (GetACP() != kCodePageGbk) { // else the system's own font has their script
-            EXPECT_EQ(GetTextCharsetInfo(screen.get(), nullptr, 0), GB2312_CHARSET)
-                << utf8(caption);
-        }
+        EXPECT_EQ(GetTextCharsetInfo(screen.get(), nullptr, 0), GB2312_CHARSET) << utf8(caption);
         std::vector<WORD> glyphs(caption.size());
         GetGlyphIndicesW(screen.get(), win32::wide(caption), static_cast<int>(glyphs.size()),
                          glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);

@@ -1,6 +1,6 @@
 // Both windows at the display DPI given in LURN_TEST_DPI. Wine takes the DPI
 // from the user's LogPixels when a process starts, so the test sets it, runs
-// itself again on a desktop of its own the size of a 1024 x 768 screen at
+// itself again on a desktop of its own that holds a 1024 x 768 screen at
 // that DPI, and puts the settings back. With LURN_TEST_WINDOWS7 set, the
 // program's calls see Windows 7 without its loader update.
 
@@ -59,14 +59,19 @@ void settleFonts() {
     run(L"cmd.exe /c exit");
 }
 
-// The desktop's size in pixels: LURN_TEST_DESKTOP, or a 1024 x 768 screen
-// at the test's DPI.
+// The desktop's size in pixels: LURN_TEST_DESKTOP, or the smallest 4:3
+// display mode that holds a 1024 x 768 screen at the test's DPI. Wine 10
+// gives a virtual desktop no size but its display modes (1536 x 1152 is none).
 std::wstring desktopSize(int dpi) {
     const char* given = std::getenv("LURN_TEST_DESKTOP");
     if (given != nullptr) {
         return std::wstring(given, given + std::strlen(given));
     }
-    return std::to_wstring(MulDiv(1024, dpi, 96)) + L"x" + std::to_wstring(MulDiv(768, dpi, 96));
+    int width = 1024;
+    for (const int mode : {1280, 1600, 2048}) {
+        width = width < MulDiv(1024, dpi, 96) ? mode : width;
+    }
+    return std::to_wstring(width) + L"x" + std::to_wstring(width * 3 / 4);
 }
 
 int runAtDpi(int dpi) {

@@ -117,6 +117,10 @@ save 800 && only "qebmod.ini " || fail "the next save failed"
 # for a copy but not for longer values: the save fails and the file keeps its
 # bytes. With room it completes and keeps every other line.
 mount -t tmpfs -o size=64k tmpfs "$game"
+# A wineserver started before the mount does not see it where each Wine
+# program runs in a mount namespace of its own (Wine 10's root): the next
+# program starts one that does.
+{ "$LURN_WINESERVER" -k; "$LURN_WINESERVER" -w; } || true
 {
     printf '[game]\r\n'
     for i in $(seq 120); do printf 'KEY%03d=value of the game %d\r\n' "$i" "$i"; done

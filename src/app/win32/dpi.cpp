@@ -106,8 +106,7 @@ Font messageFont(int dpi, unsigned captionCodePage) {
         metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, systemDpi());
     }
     CHARSETINFO charset{};
-    if (GetACP() != captionCodePage &&
-        TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<std::uintptr_t>(captionCodePage)),
+    if (TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<std::uintptr_t>(captionCodePage)),
                              &charset, TCI_SRCCODEPAGE)) {
         metrics.lfMessageFont.lfCharSet = static_cast<BYTE>(charset.ciCharset);
     }

@@ -23,11 +23,12 @@ RECT windowRectForClient(int width, int height, DWORD style, DWORD exStyle, int 
 int systemMetricForDpi(int index, int dpi);
 
 // The system's message font at `dpi`, for captions in the characters of
-// `captionCodePage`. The captions are simplified Chinese on every system:
-// where the system's own code page is not theirs, its font may lack their
-// script (a traditional-Chinese face may lack simplified characters) and draw
-// them as boxes, so the font is asked for their code page's character set
-// instead.
+// `captionCodePage`. The captions are simplified Chinese on every system,
+// and the message font need not have their script: a traditional-Chinese
+// face may lack simplified characters, and Wine 10 gives every system a
+// Latin face (Tahoma), which draws them as boxes even where the system's
+// code page is theirs. So the font is always asked for their code page's
+// character set, which a face that has their script already is.
 Font messageFont(int dpi, unsigned captionCodePage);
 
 } // namespace lurn::win32

@@ -77,8 +77,16 @@ bool readOnly(const Text& file) {
 
 FileStep WorkingCopies::copy(const Text& file, const Text& copy) const {
     forgetProfile(copy);
-    if (missing(file) ||
-        patiently(copy, [&] { return CopyFileW(wide(file), wide(copy), TRUE) != FALSE; })) {
+    if (missing(file)) {
+        return FileStep::Done;
+    }
+    if (patiently(copy, [&] { return CopyFileW(wide(file), wide(copy), TRUE) != FALSE; })) {
+        // Windows' CopyFileW gives the copy the file's attributes; Wine 10's
+        // does not, and a hidden file would come back visible.
+        const DWORD attributes = GetFileAttributesW(wide(file));
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            SetFileAttributesW(wide(copy), attributes);
+        }
         return FileStep::Done;
     }
     // Denied with no file of the copy's name: the folder takes no new files.
