@@ -52,6 +52,57 @@ int run(std::wstring commandLine, const wchar_t* desktop = nullptr) {
     return static_cast<int>(code);
 }
 
+// Runs a program to its end and gives what it wrote on its standard output.
+// This thread's windows answer it meanwhile.
+std::string outputOf(std::wstring commandLine) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE reading = nullptr;
+    HANDLE writing = nullptr;
+    if (!CreatePipe(&reading, &writing, &inherited, 0)) {
+        return {};
+    }
+    const win32::File readEnd(reading);
+    win32::File writeEnd(writing);
+    SetHandleInformation(reading, HANDLE_FLAG_INHERIT, 0);
+    // On this process's desktop, where its windows are.
+    wchar_t desktop[256] = {};
+    GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, desktop,
+                              sizeof desktop, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = desktop;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writing;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return {};
+    }
+    const win32::File thread(process.hThread);
+    const win32::File running(process.hProcess);
+    writeEnd = win32::File();
+    std::string output;
+    const auto drain = [&] {
+        char buffer[4096];
+        DWORD got = 0;
+        while (PeekNamedPipe(reading, nullptr, 0, nullptr, &got, nullptr) && got > 0 &&
+               ReadFile(reading, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+            output.append(buffer, got);
+        }
+    };
+    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT) !=
+           WAIT_OBJECT_0) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        drain();
+    }
+    drain();
+    return output;
+}
+
 // The first program that Wine starts at another DPI rewrites Wine's font
 // settings and draws its text with fallback fonts: a throwaway one takes
 // that turn.
@@ -309,6 +360,50 @@ TEST_F(DpiTest, BothWindowsAreTheirTwipsAtTheDisplayDpiWithThePictureFillingItsB
         expectClientAt(shown, dpi);
         expectControlsAt(shown, dpi);
         expectPictureFillsItsBox(shown, dpi);
+    }
+}
+
+// The manifest's awareness is in effect: both windows are per-monitor aware
+// (version 2 where the system has it) at the display's DPI. A program that
+// declares no awareness, the inspector built without its manifest, sees
+// them in 96-DPI units, as Windows and Wine from version 9 scale them for
+// it; Wine 8 treats every window as per-monitor aware and shows it them in
+// pixels, so there this test cannot tell whether the manifest is in effect.
+TEST_F(DpiTest, BothWindowsArePerMonitorAwareAndOthersSeeThemScaled) {
+    using WineVersion = const char*(__cdecl*)();
+    const auto wineVersion = reinterpret_cast<WineVersion>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
+    const bool scaledForOthers = wineVersion == nullptr || wineVersion()[0] != '8';
+    // A window's context is that of the thread that made it, which Wine 10
+    // gives the window without its version.
+    EXPECT_TRUE(AreDpiAwarenessContextsEqual(
+        GetThreadDpiAwarenessContext(),
+        IsValidDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)
+            ? DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+            : DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE));
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring inspector = self;
+    inspector.resize(inspector.rfind(L'\\'));
+    inspector += L"\\..\\..\\tools\\lurn_inspect_unaware.exe"; // beside the other tools
+    for (const FormDefinition* definition : {&kSplashDefinition, &kConfigWindowDefinition}) {
+        SCOPED_TRACE(definition->name);
+        const ShownForm shown(*definition);
+        const HWND window = shown.window.hwnd();
+        EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)),
+                  DPI_AWARENESS_PER_MONITOR_AWARE);
+        EXPECT_EQ(GetDpiForWindow(window), static_cast<UINT>(dpi));
+        expectClientAt(shown, dpi);
+        const std::string seen =
+            outputOf(L"\"" + inspector + L"\" --title " +
+                     std::wstring(definition->caption,
+                                  definition->caption + std::strlen(definition->caption)));
+        const int seenAt = scaledForOthers ? 96 : dpi;
+        const std::string client =
+            "\tclient=" + std::to_string(MulDiv(definition->clientWidth, seenAt, 1440)) + "," +
+            std::to_string(MulDiv(definition->clientHeight, seenAt, 1440)) + "\t";
+        EXPECT_NE(seen.substr(0, seen.find('\r')).find(client), std::string::npos)
+            << "seen by a program that declares no awareness: " << seen.substr(0, 100);
     }
 }
 
