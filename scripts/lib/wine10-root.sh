@@ -30,34 +30,33 @@ wine10_mirror() {
     echo "${uri:-http://deb.debian.org/debian}"
 }
 
-# Makes the root unless the cache has it: about 1.5 minutes and 2 GB. A
-# root of another package list, which no run uses any more, goes.
+# Makes the root unless the cache has it: about a minute and a half and
+# 2 GB. Roots of other package lists (another kernel's, an older list) that
+# no run has used for 30 days go.
 wine10_root_make() {
-    [ -e "$LURN_WINE10_ROOT/.lurn-ready" ] && return 0
-    local partial="$LURN_WINE10_ROOT.partial-$$" locale_lines old
-    mkdir -p "$LURN_CACHE"
-    rm -rf "$partial"
-    locale_lines=$(printf '%s UTF-8\\n' $LURN_LOCALES)
-    echo "test: making Wine 10's root in $LURN_WINE10_ROOT (once)"
-    # mmdebstrap mounts /proc and /dev in the root while it installs: in a
-    # mount namespace of its own, so that no mount outlives it.
-    unshare --mount --propagation private mmdebstrap --quiet --variant=minbase \
-        --architectures="$WINE10_ARCHITECTURES" --include="${WINE10_PACKAGES// /,}" \
-        --customize-hook="printf '$locale_lines' >\"\$1/etc/locale.gen\"" \
-        --customize-hook='chroot "$1" locale-gen >/dev/null' \
-        "$WINE10_SUITE" "$partial" "deb $(wine10_mirror) $WINE10_SUITE main" || {
+    local partial="$LURN_WINE10_ROOT.partial-$$" locale_lines
+    if [ ! -e "$LURN_WINE10_ROOT/.lurn-ready" ]; then
+        mkdir -p "$LURN_CACHE"
         rm -rf "$partial"
-        return 1
-    }
-    touch "$partial/.lurn-ready"
-    # Another run may have made it meanwhile.
-    mv -T "$partial" "$LURN_WINE10_ROOT" 2>/dev/null || rm -rf "$partial"
-    for old in "$LURN_CACHE"/wine10-*; do
-        case $old in
-        "$LURN_WINE10_ROOT" | *.partial-*) ;;
-        *) rm -rf "$old" ;;
-        esac
-    done
+        locale_lines=$(printf '%s UTF-8\\n' $LURN_LOCALES)
+        echo "test: making Wine 10's root in $LURN_WINE10_ROOT (once)"
+        # mmdebstrap mounts /proc and /dev in the root while it installs: in
+        # a mount namespace of its own, so that no mount outlives it.
+        unshare --mount --propagation private mmdebstrap --quiet --variant=minbase \
+            --architectures="$WINE10_ARCHITECTURES" --include="${WINE10_PACKAGES// /,}" \
+            --customize-hook="printf '$locale_lines' >\"\$1/etc/locale.gen\"" \
+            --customize-hook='chroot "$1" locale-gen >/dev/null' \
+            "$WINE10_SUITE" "$partial" "deb $(wine10_mirror) $WINE10_SUITE main" || {
+            rm -rf "$partial"
+            return 1
+        }
+        touch "$partial/.lurn-ready"
+        # Another run may have made it meanwhile.
+        mv -T "$partial" "$LURN_WINE10_ROOT" 2>/dev/null || rm -rf "$partial"
+    fi
+    touch "$LURN_WINE10_ROOT/.lurn-ready"
+    find "$LURN_CACHE" -mindepth 2 -maxdepth 2 -path "$LURN_CACHE/wine10-*/.lurn-ready" -mtime +30 \
+        -printf '%h\0' | xargs -0r rm -rf
 }
 
 # From here on the functions of wine-env.sh and the tests use Wine 10, with
