@@ -17,8 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,19 +54,22 @@ int run(std::wstring commandLine, const wchar_t* desktop = nullptr) {
     return static_cast<int>(code);
 }
 
-// Runs a program to its end and gives what it wrote on its standard output.
-// This thread's windows answer it meanwhile.
+void paintAll() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+}
+
+// What a program writes on its standard output, on this process's desktop,
+// while this thread's windows answer it.
 std::string outputOf(std::wstring commandLine) {
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE reading = nullptr;
     HANDLE writing = nullptr;
-    if (!CreatePipe(&reading, &writing, &inherited, 0)) {
-        return {};
-    }
+    CreatePipe(&reading, &writing, &inherited, 0);
     const win32::File readEnd(reading);
-    win32::File writeEnd(writing);
     SetHandleInformation(reading, HANDLE_FLAG_INHERIT, 0);
-    // On this process's desktop, where its windows are.
     wchar_t desktop[256] = {};
     GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, desktop,
                               sizeof desktop, nullptr);
@@ -73,34 +78,23 @@ std::string outputOf(std::wstring commandLine) {
     startup.lpDesktop = desktop;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writing;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return {};
-    }
-    const win32::File thread(process.hThread);
-    const win32::File running(process.hProcess);
-    writeEnd = win32::File();
-    std::string output;
-    const auto drain = [&] {
+    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                   &startup, &process);
+    const win32::File thread(process.hThread), running(process.hProcess);
+    win32::File{writing}; // the pipe ends with the program
+    auto output = std::async(std::launch::async, [reading] {
+        std::string text;
         char buffer[4096];
-        DWORD got = 0;
-        while (PeekNamedPipe(reading, nullptr, 0, nullptr, &got, nullptr) && got > 0 &&
-               ReadFile(reading, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-            output.append(buffer, got);
+        for (DWORD got = 0; ReadFile(reading, buffer, sizeof buffer, &got, nullptr) && got > 0;) {
+            text.append(buffer, got);
         }
-    };
-    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT) !=
-           WAIT_OBJECT_0) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        drain();
+        return text;
+    });
+    while (output.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        paintAll();
     }
-    drain();
-    return output;
+    return output.get();
 }
 
 // The first program that Wine starts at another DPI rewrites Wine's font
@@ -177,13 +171,6 @@ struct Windows7 {
         load = &loadPatch;
     }
 };
-
-void paintAll() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageW(&message);
-    }
-}
 
 // One window of the program, created and shown as the program does.
 struct ShownForm {
@@ -393,9 +380,8 @@ TEST_F(DpiTest, BothWindowsArePerMonitorAwareAndOthersSeeThemScaled) {
         EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)),
                   DPI_AWARENESS_PER_MONITOR_AWARE);
         EXPECT_EQ(GetDpiForWindow(window), static_cast<UINT>(dpi));
-        expectClientAt(shown, dpi);
         const std::string seen =
-            outputOf(L"\"" + inspector + L"\" --title " +
+            outputOf(inspector + L" --title " +
                      std::wstring(definition->caption,
                                   definition->caption + std::strlen(definition->caption)));
         const int seenAt = scaledForOthers ? 96 : dpi;
