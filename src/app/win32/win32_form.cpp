@@ -25,7 +25,7 @@ constexpr wchar_t kContainerClass[] = L"LurnContainer";
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 WindowStyle childStyle(const ControlDefinition& definition) {
-    constexpr DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS | (definition.visible ? WS_VISIBLE : 0);
     switch (definition.kind) {
     case ControlKind::Frame:
     case ControlKind::PictureBox:
@@ -125,6 +125,15 @@ void Win32Form::create() {
     children_.assign(form_.count(), nullptr);
     for (std::size_t position = 0; position < form_.count(); ++position) {
         createControl(position);
+    }
+    // A screen reader names a text box or a scroll bar after the static text
+    // right before it in z-order. Made in the collection's order, they follow
+    // other windows: each goes right behind its label. None of them overlaps
+    // another control, so the window looks the same.
+    for (const ControlLabel& named : definition.labels) {
+        SetWindowPos(children_.at(positionOf(form_.control(named.control))),
+                     children_.at(positionOf(form_.control(named.label))), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     form_.setView(this);
 }
