@@ -198,6 +198,14 @@ void Win32Form::createControl(std::size_t position) {
 }
 
 void Win32Form::show() {
+    // A window outside the task bar (the splash) takes neither activation
+    // nor the focus, so that a screen reader announces first the window that
+    // follows it.
+    if ((topLevelStyle(form_.definition()).exStyle & WS_EX_NOACTIVATE) != 0) {
+        ShowWindow(hwnd(), SW_SHOWNA);
+        UpdateWindow(hwnd());
+        return;
+    }
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
     SetForegroundWindow(hwnd());
@@ -294,6 +302,13 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         if (HWND focus = focusReturnsTo(lastFocus_); focus != nullptr) {
             SetFocus(focus);
             return 0;
+        }
+        break;
+    case WM_MOUSEACTIVATE:
+        // Windows activates no WS_EX_NOACTIVATE window on a click; Wine 8 does
+        // unless the window says no here.
+        if ((topLevelStyle(form_.definition()).exStyle & WS_EX_NOACTIVATE) != 0) {
+            return MA_NOACTIVATE;
         }
         break;
     case WM_GETMINMAXINFO: {
