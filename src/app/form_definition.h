@@ -44,8 +44,17 @@ struct ControlDefinition {
     std::int16_t min = 0;
     std::int16_t max = 0;
     std::int16_t value = 0;
-    int interval = 0; // timers: milliseconds
-    int picture = 0;  // images: resource id of the picture
+    int interval = 0;    // timers: milliseconds
+    int picture = 0;     // images: resource id of the picture
+    bool visible = true; // false: made but never shown, as a label that only names a control
+};
+
+// A label that names a control for a screen reader. Windows names a control
+// without text of its own (a text box, a scroll bar) after the static text
+// right before it in z-order.
+struct ControlLabel {
+    const char* label;
+    const char* control;
 };
 
 enum class BorderStyle : std::uint8_t {
@@ -62,6 +71,7 @@ struct FormDefinition {
     bool showInTaskbar;
     int icon; // resource id, 0 for none
     std::span<const ControlDefinition> controls;
+    std::span<const ControlLabel> labels = {};
 };
 
 } // namespace lurn

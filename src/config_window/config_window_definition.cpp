@@ -12,9 +12,10 @@ namespace {
 // each row. Option1 (0) is the one traditional caption (its second
 // character lies outside GB2312 but inside GBK). The window's own order of
 // creation is the collection order below; containers come before their
-// contents.
+// contents. Label18, last, is never shown: it names the height box for a
+// screen reader, where the "×" before the box would name it nothing.
 // clang-format off
-constexpr std::array<ControlDefinition, 42> kControls{{
+constexpr std::array<ControlDefinition, 43> kControls{{
     {ControlKind::Frame, "Frame2", kNoIndex, nullptr, "\xD3\xCE\xCF\xB7\xCB\xD9\xB6\xC8\xC9\xE8\xD6\xC3", {5040, 1680, 5295, 1335}, 20}, // 游戏速度设置
     {ControlKind::HScrollBar, "HScroll5", kNoIndex, "Frame2", nullptr, {2040, 960, 2655, 255}, 27, 1, 100, 1},
     {ControlKind::HScrollBar, "HScroll4", kNoIndex, "Frame2", nullptr, {2040, 600, 2655, 255}, 24, 1, 100, 1},
@@ -57,14 +58,24 @@ constexpr std::array<ControlDefinition, 42> kControls{{
     {ControlKind::CommandButton, "Command2", kNoIndex, nullptr, "\xD4\xCB\xD0\xD0\xD3\xCE\xCF\xB7", {7920, 3600, 1095, 495}, 1}, // 运行游戏
     {ControlKind::CommandButton, "Command1", kNoIndex, nullptr, "\xB1\xA3\xB4\xE6\xC5\xE4\xD6\xC3", {9240, 3600, 1095, 495}, 0}, // 保存配置
     {ControlKind::Image, "Image1", kNoIndex, nullptr, nullptr, {5040, 360, 5385, 1275}, kNoTabIndex, 0, 0, 0, 0, IDB_TITLE},
+    {ControlKind::Label, "Label18", kNoIndex, "Frame1", "\xB4\xB0\xBF\xDA\xB8\xDF\xB6\xC8", {0, 0, 0, 0}, kNoTabIndex, 0, 0, 0, 0, 0, false}, // 窗口高度
 }};
 // clang-format on
+
+// The label that names each text box and scroll bar: the one on its row.
+constexpr std::array<ControlLabel, 7> kLabels{{{"Label13", "txtwidth"},
+                                               {"Label18", "txtheight"},
+                                               {"Label2", "HScroll1"},
+                                               {"Label1", "HScroll2"},
+                                               {"Label6", "HScroll3"},
+                                               {"Label12", "HScroll4"},
+                                               {"Label16", "HScroll5"}}};
 
 } // namespace
 
 const FormDefinition kConfigWindowDefinition{
-    "Dovmirant_Config", "lurn_config", 10575, 4320, BorderStyle::FixedSingle, true,
-    IDI_CONFIG_WINDOW,  kControls,
+    "Dovmirant_Config", "lurn_config", 10575,   4320, BorderStyle::FixedSingle, true,
+    IDI_CONFIG_WINDOW,  kControls,     kLabels,
 };
 
 } // namespace lurn

@@ -1,6 +1,7 @@
 #pragma once
-// The configuration window as designed: its own settings and its 42
-// controls, in the order of the window's control collection.
+// The configuration window as designed: its own settings, its 43 controls
+// in the order of the window's control collection, and the labels that name
+// its text boxes and scroll bars.
 
 #include "app/form_definition.h"
 

@@ -12,7 +12,7 @@
 namespace lurn::test {
 namespace {
 
-// The 42 controls; those not listed have no caption.
+// The 43 controls; those not listed have no caption.
 TEST(ConfigWindowDefinition, CaptionsDecodeWithCodePage936) {
     // clang-format off
     const std::map<std::string, Text> expected{
@@ -26,12 +26,12 @@ TEST(ConfigWindowDefinition, CaptionsDecodeWithCodePage936) {
         {"Option3(1)", u"全屏模式"}, {"Label2", u"音乐音量"}, {"Label7", u"Label7"},
         {"Label1", u"音效音量"}, {"Label8", u"Label8"}, {"Label6", u"大地图行走速度"},
         {"Label9", u"Label8"}, {"Label12", u"内场景行走速度"}, {"Label11", u"Label8"},
-        {"Label16", u"战斗速度"}, {"Label15", u"Label8"},
+        {"Label16", u"战斗速度"}, {"Label15", u"Label8"}, {"Label18", u"窗口高度"},
     };
     // clang-format on
     IconvCodec codec;
     const Form form(kConfigWindowDefinition, codec, kCodePageGbk);
-    ASSERT_EQ(form.count(), 42u);
+    ASSERT_EQ(form.count(), 43u);
     std::size_t captioned = 0;
     for (std::size_t i = 0; i < form.count(); ++i) {
         const auto found = expected.find(displayName(form.at(i)));

@@ -273,14 +273,14 @@ void expectPictureFillsItsBox(const ShownForm& shown, int dpi) {
     }
 }
 
-// Every caption fits its control in the control's font, a message font of
-// about 8 to 10 points at the window's DPI.
+// Every caption shown fits its control in the control's font, a message font
+// of about 8 to 10 points at the window's DPI.
 void expectCaptionsFit(const ShownForm& shown, int dpi) {
     for (std::size_t position = 0; position < shown.form.count(); ++position) {
         const Control& control = shown.form.at(position);
         const bool beside = control.is(ControlKind::CheckBox) ||
                             control.is(ControlKind::OptionButton); // its box takes 16 px at 96
-        if (control.caption().empty() ||
+        if (control.caption().empty() || !control.definition().visible ||
             !(beside || control.is(ControlKind::Label) || control.is(ControlKind::CommandButton))) {
             continue;
         }

@@ -25,7 +25,7 @@ constexpr wchar_t kContainerClass[] = L"LurnContainer";
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 WindowStyle childStyle(const ControlDefinition& definition) {
-    constexpr DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS | (definition.visible ? WS_VISIBLE : 0);
     switch (definition.kind) {
     case ControlKind::Frame:
     case ControlKind::PictureBox:
@@ -126,6 +126,15 @@ void Win32Form::create() {
     for (std::size_t position = 0; position < form_.count(); ++position) {
         createControl(position);
     }
+    // A screen reader names a text box or a scroll bar after the static text
+    // right before it in z-order. Made in the collection's order, they follow
+    // other windows: each goes right behind its label. None of them overlaps
+    // another control, so the window looks the same.
+    for (const ControlLabel& named : definition.labels) {
+        SetWindowPos(children_.at(positionOf(form_.control(named.control))),
+                     children_.at(positionOf(form_.control(named.label))), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     form_.setView(this);
 }
 
@@ -189,6 +198,14 @@ void Win32Form::createControl(std::size_t position) {
 }
 
 void Win32Form::show() {
+    // A window outside the task bar (the splash) takes neither activation
+    // nor the focus, so that a screen reader announces first the window that
+    // follows it.
+    if ((topLevelStyle(form_.definition()).exStyle & WS_EX_NOACTIVATE) != 0) {
+        ShowWindow(hwnd(), SW_SHOWNA);
+        UpdateWindow(hwnd());
+        return;
+    }
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
     SetForegroundWindow(hwnd());
@@ -285,6 +302,13 @@ LRESULT Win32Form::formMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         if (HWND focus = focusReturnsTo(lastFocus_); focus != nullptr) {
             SetFocus(focus);
             return 0;
+        }
+        break;
+    case WM_MOUSEACTIVATE:
+        // Windows activates no WS_EX_NOACTIVATE window on a click; Wine 8 does
+        // unless the window says no here.
+        if ((topLevelStyle(form_.definition()).exStyle & WS_EX_NOACTIVATE) != 0) {
+            return MA_NOACTIVATE;
         }
         break;
     case WM_GETMINMAXINFO: {

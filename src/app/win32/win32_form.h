@@ -26,8 +26,8 @@ public:
     // Creates the window and its controls, hidden, laid out at the DPI of
     // the primary monitor and centred on its work area.
     void create();
-    // Makes the window visible and puts the focus on the first control in
-    // tab order.
+    // Makes the window visible; unless it is outside the task bar, also
+    // active, with the focus on the first control in tab order.
     void show();
     void destroy();
     HWND hwnd() const { return window_.get(); }

@@ -25,7 +25,8 @@ struct WindowStyle {
 };
 
 // The form's own window: a captioned window or a bare pop-up, in the task
-// bar or not, as its definition says.
+// bar or not, as its definition says. One outside the task bar is never
+// activated, not even by a click: the player could not switch back to it.
 inline WindowStyle topLevelStyle(const FormDefinition& definition) {
     WindowStyle result{WS_CLIPCHILDREN, 0};
     if (definition.border == BorderStyle::FixedSingle) {
@@ -33,7 +34,8 @@ inline WindowStyle topLevelStyle(const FormDefinition& definition) {
     } else {
         result.style |= WS_POPUP;
     }
-    result.exStyle |= definition.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    result.exStyle |=
+        definition.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
     return result;
 }
 

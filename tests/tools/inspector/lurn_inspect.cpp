@@ -7,6 +7,9 @@
 //       after MS milliseconds (default 10000) without one
 //   lurn_inspect --wait-gone TEXT [--timeout MS]
 //       waits until no window is titled TEXT (exit 0), else exits 1
+//   lurn_inspect --close TEXT [--timeout MS]
+//       as --wait-title, and closes the windows as another program may
+//       (WM_CLOSE), whether they take the keyboard or not
 //
 // Output: UTF-8, one line per window ending in CR LF; a top-level window,
 // then its descendants depth first, indented two spaces a level. Fields are
@@ -162,7 +165,8 @@ void print(const std::vector<HWND>& windows) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 3 && !(argc == 5 && std::wcscmp(argv[3], L"--timeout") == 0)) {
-        std::fputws(L"usage: lurn_inspect --title|--wait-title|--wait-gone TEXT [--timeout MS]\n",
+        std::fputws(L"usage: lurn_inspect --title|--wait-title|--wait-gone|--close TEXT "
+                    L"[--timeout MS]\n",
                     stderr);
         return 2;
     }
@@ -172,6 +176,9 @@ int wmain(int argc, wchar_t** argv) {
         const std::vector<HWND> windows = windowsTitled(argv[2]);
         if (mode == L"--wait-gone" ? windows.empty() : !windows.empty()) {
             print(windows);
+            for (HWND window : mode == L"--close" ? windows : std::vector<HWND>{}) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+            }
             return 0;
         }
         if (mode == L"--title" || GetTickCount64() >= deadline) {

@@ -1,6 +1,7 @@
 #include "support/win32_test_support.h"
 
 #include "app/win32/handles.h"
+#include "app/win32/win32_form_internal.h"
 
 #include <shellapi.h>
 
@@ -84,6 +85,26 @@ ImportPatch::ImportPatch(const void* original, const void* replacement) : origin
     DWORD protection = 0; // the slot stays writable: its program is a test
     VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
     *slot_ = replacement;
+}
+
+Text accessibleName(HWND control) {
+    wchar_t kind[16] = {};
+    GetClassNameW(control, kind, 16);
+    if (_wcsicmp(kind, L"Edit") != 0 && _wcsicmp(kind, L"ScrollBar") != 0) {
+        return win32::windowText(control);
+    }
+    for (HWND before = GetWindow(control, GW_HWNDPREV); before != nullptr;
+         before = GetWindow(before, GW_HWNDPREV)) {
+        GetClassNameW(before, kind, 16);
+        const LONG_PTR style = GetWindowLongPtrW(before, GWL_STYLE);
+        if (_wcsicmp(kind, L"Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT) { // not a picture
+            return win32::windowText(before);
+        }
+        if ((style & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) {
+            break;
+        }
+    }
+    return {};
 }
 
 } // namespace lurn::wintest

@@ -1,6 +1,6 @@
 #pragma once
 // What the Windows tests share: temporary folders and files on the real
-// file system.
+// file system, imports replaced, and the names a screen reader hears.
 
 #include "app/text.h"
 
@@ -50,6 +50,14 @@ private:
     const void* original_;
     const void** slot_;
 };
+
+// The name that Windows' Active Accessibility gives a standard control, as
+// Microsoft documents it ("Providing the Name Property", "Ensuring that UI
+// Elements are Correctly Named"): a button's or a static's own text; for an
+// edit box or a scroll bar, the text of the first static text control met
+// walking GetWindow(GW_HWNDPREV) from it, a walk that stops at a control
+// with both WS_GROUP and WS_TABSTOP. Empty where there is none.
+Text accessibleName(HWND control);
 
 inline const wchar_t* api(const Text& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
