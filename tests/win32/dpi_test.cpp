@@ -17,7 +17,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <future>
@@ -36,24 +36,6 @@ int testDpi() {
     return value != nullptr ? std::atoi(value) : 0;
 }
 
-// Runs a program to its end and gives its exit code.
-int run(std::wstring commandLine, const wchar_t* desktop = nullptr) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.lpDesktop = const_cast<wchar_t*>(desktop);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return 2;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 2;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-}
-
 void paintAll() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -61,28 +43,26 @@ void paintAll() {
     }
 }
 
-// What a program writes on its standard output, on this process's desktop,
-// while this thread's windows answer it.
-std::string outputOf(std::wstring commandLine) {
+// Runs a program to its end, on the desktop given or this process's, while
+// this thread's windows answer it: its exit code and its standard output.
+std::pair<int, std::string> run(std::wstring commandLine, const wchar_t* desktop = nullptr) {
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE reading = nullptr;
     HANDLE writing = nullptr;
     CreatePipe(&reading, &writing, &inherited, 0);
     const win32::File readEnd(reading);
     SetHandleInformation(reading, HANDLE_FLAG_INHERIT, 0);
-    wchar_t desktop[256] = {};
-    GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, desktop,
-                              sizeof desktop, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    startup.lpDesktop = desktop;
+    startup.lpDesktop = const_cast<wchar_t*>(desktop);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writing;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
-    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                   &startup, &process);
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process);
+    CloseHandle(writing); // the pipe ends with the program
     const win32::File thread(process.hThread), running(process.hProcess);
-    win32::File{writing}; // the pipe ends with the program
     auto output = std::async(std::launch::async, [reading] {
         std::string text;
         char buffer[4096];
@@ -91,10 +71,13 @@ std::string outputOf(std::wstring commandLine) {
         }
         return text;
     });
-    while (output.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+    while (started && MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, INFINITE,
+                                                QS_ALLINPUT) != WAIT_OBJECT_0) {
         paintAll();
     }
-    return output.get();
+    DWORD code = 2;
+    GetExitCodeProcess(process.hProcess, &code);
+    return {static_cast<int>(code), output.get()};
 }
 
 // The first program that Wine starts at another DPI rewrites Wine's font
@@ -129,7 +112,8 @@ int runAtDpi(int dpi) {
     RegSetKeyValueW(HKEY_CURRENT_USER, display, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
     settleFonts();
     SetEnvironmentVariableW(L"LURN_DPI_CHILD", L"1");
-    const int code = run(GetCommandLineW(), desktop.c_str());
+    const auto [code, output] = run(GetCommandLineW(), desktop.c_str());
+    std::fwrite(output.data(), 1, output.size(), stdout);
     // Back to the prefix's own settings, which the other tests expect.
     RegDeleteKeyValueW(HKEY_CURRENT_USER, display, L"LogPixels");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, desktops, desktop.c_str());
@@ -381,9 +365,10 @@ TEST_F(DpiTest, BothWindowsArePerMonitorAwareAndOthersSeeThemScaled) {
                   DPI_AWARENESS_PER_MONITOR_AWARE);
         EXPECT_EQ(GetDpiForWindow(window), static_cast<UINT>(dpi));
         const std::string seen =
-            outputOf(inspector + L" --title " +
-                     std::wstring(definition->caption,
-                                  definition->caption + std::strlen(definition->caption)));
+            run(inspector + L" --title " +
+                std::wstring(definition->caption,
+                             definition->caption + std::strlen(definition->caption)))
+                .second;
         const int seenAt = scaledForOthers ? 96 : dpi;
         const std::string client =
             "\tclient=" + std::to_string(MulDiv(definition->clientWidth, seenAt, 1440)) + "," +
