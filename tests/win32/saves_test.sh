@@ -7,6 +7,8 @@
 # mount namespace of its own. (Before that it lies on the disk of the work
 # folder, whose file system keeps Wine's DOS attributes on every kernel.)
 set -euo pipefail
+# A step that fails outside a check of its own still says which.
+trap 'echo "saves_test.sh: line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 probe=$1 holder=$2
 if [ -z "${LURN_OWN_MOUNTS:-}" ]; then
     as_root=() && [ "$(id -u)" = 0 ] || as_root=(--map-root-user)
