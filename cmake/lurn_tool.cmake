@@ -17,9 +17,5 @@ function(lurn_per_monitor_aware target)
     set_source_files_properties(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/per_monitor_aware.rc
         PROPERTIES OBJECT_DEPENDS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/per_monitor_aware.manifest)
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-    if(MINGW AND TARGET lurn_no_default_manifest)
-        # The toolchain's default manifest would be a second one.
-        add_dependencies(${target} lurn_no_default_manifest)
-        target_link_options(${target} PRIVATE -B${CMAKE_BINARY_DIR}/resources/no-default-manifest/)
-    endif()
+    lurn_own_manifest_only(${target})
 endfunction()

@@ -27,6 +27,14 @@ add_custom_command(
 add_custom_target(lurn_no_default_manifest
                   DEPENDS ${LURN_RESOURCE_BINARY_DIR}/no-default-manifest/default-manifest.o)
 
+# Keeps a target that carries a manifest of its own to that one manifest.
+function(lurn_own_manifest_only target)
+    if(MINGW)
+        add_dependencies(${target} lurn_no_default_manifest)
+        target_link_options(${target} PRIVATE -B${CMAKE_BINARY_DIR}/resources/no-default-manifest/)
+    endif()
+endfunction()
+
 # Called from other folders too, where this file's variables are not seen:
 # every path below derives from the function's own folder or the build's.
 function(lurn_add_resources target)
@@ -40,8 +48,5 @@ function(lurn_add_resources target)
     )
     # windres looks for the files the script names in its include folders.
     target_include_directories(${target} PRIVATE ${sources} ${generated})
-    if(MINGW)
-        add_dependencies(${target} lurn_no_default_manifest)
-        target_link_options(${target} PRIVATE -B${generated}/no-default-manifest/)
-    endif()
+    lurn_own_manifest_only(${target})
 endfunction()
