@@ -58,19 +58,14 @@ def read_settings(path):
 
 
 def windows_titled(title, cls):
-    return [w for w in inspect("--title", title, timeout=60)[1] if w.cls == cls]
+    return [w for w in inspect("--title", title)[1] if w.cls == cls]
 
 
 def wait_for_window(title, cls, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        left = max(0.1, deadline - time.monotonic())
-        found = [w for w in inspect("--wait-title", title, "--timeout", str(int(left * 1000)),
-                                    timeout=left + 60)[1] if w.cls == cls]
-        if found:
-            return found[0]
-        time.sleep(0.1)
-    raise AssertionError(f"no window titled {title!r} ({cls}) within {timeout} s")
+    found = wait_until(lambda: windows_titled(title, cls), timeout, interval=0.05)
+    if not found:
+        raise AssertionError(f"no window titled {title!r} ({cls}) within {timeout} s")
+    return found[0]
 
 
 # The settings window as it is now, or None.
@@ -129,9 +124,10 @@ def screen_pixels(x, y, width, height):
     return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
 
 
+# Input goes to the program in the order it is sent; what it changes is
+# read with `settled`.
 def click(x, y):
     xdotool("mousemove", x, y, "click", "1")
-    time.sleep(0.15)
 
 
 def click_on(name):
@@ -139,8 +135,17 @@ def click_on(name):
 
 
 def keys(*names):
-    xdotool("key", "--delay", "60", *names)
-    time.sleep(0.2)
+    xdotool("key", "--delay", "30", *names)
+
+
+# What `read` returns once it returns `expected`, or what it returns when
+# `timeout` seconds have passed: the program handles input a moment after
+# it is sent, later on a busy machine.
+def settled(read, expected, timeout=15.0):
+    deadline = time.monotonic() + timeout
+    while (value := read()) != expected and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return value
 
 
 # Screen point of a horizontal scroll bar's arrow button.
@@ -218,6 +223,9 @@ class LauncherTestCase(unittest.TestCase):
     def setUpClass(cls):
         cls.folder = GameFolder(cls.settings, cls.game)
         cls.addClassCleanup(cls.folder.close)
+        # The inspector is up before the program starts: the first looks at
+        # the program wait for no Wine start-up.
+        inspect("--wait-gone", TITLE, "--timeout", "5000")
         cls.start()
 
     @classmethod
@@ -225,9 +233,12 @@ class LauncherTestCase(unittest.TestCase):
         cls.folder.start()
         wait_for_window(TITLE, FORM_CLASS)
 
+    def assertSettles(self, read, expected, msg=None):
+        self.assertEqual(settled(read, expected), expected, msg)
+
     def dismiss_message(self, title, text, timeout=20.0):
         box = wait_for_window(title, DIALOG_CLASS, timeout)
         texts = [w.text for w in box.descendants() if w.cls == "Static"]
         self.assertIn(text, texts, f"message box {title!r} shows {texts}")
         click(*box.find(cls="Button").centre)
-        self.assertTrue(wait_until(lambda: not windows_titled(title, DIALOG_CLASS), 5))
+        self.assertSettles(lambda: windows_titled(title, DIALOG_CLASS), [])

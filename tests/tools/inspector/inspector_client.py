@@ -5,6 +5,7 @@
 # Wine loader), DISPLAY and WINEPREFIX (an Xvfb and a Wine prefix whose
 # wineserver is running).
 
+import atexit
 import os
 import subprocess
 import tempfile
@@ -92,8 +93,36 @@ class Inspector(Run):
         return code, parse_tree(out), err
 
 
-def inspect(*args, timeout=30):
-    return Inspector(*args).result(timeout)
+# The inspector that answers every look of this test process, started at
+# the first: a look then costs no Wine start-up.
+class ServedInspector:
+
+    def __init__(self):
+        self.process = subprocess.Popen([WINE, INSPECT, "--serve"], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        atexit.register(self.process.stdin.close)
+
+    # (exit code, output) of one call.
+    def ask(self, args):
+        self.process.stdin.write(("\t".join(args) + "\n").encode("utf-8"))
+        self.process.stdin.flush()
+        lines = []
+        while not (line := self.process.stdout.readline().decode("utf-8")).startswith("exit="):
+            if not line:
+                raise AssertionError(f"the inspector ended with {self.process.wait()}")
+            lines.append(line)
+        return int(line[5:]), "".join(lines)
+
+
+_served = []
+
+
+# (exit code, top-level windows) of one look.
+def inspect(*args):
+    if not _served:
+        _served.append(ServedInspector())
+    code, out = _served[0].ask([str(a) for a in args])
+    return code, parse_tree(out)
 
 
 def xdotool(*args):

@@ -8,15 +8,25 @@
 //   lurn_inspect --wait-gone TEXT [--timeout MS]
 //       waits until no window is titled TEXT (exit 0), else exits 1
 //   lurn_inspect --close TEXT [--timeout MS]
-//       as --wait-title, and closes the windows as another program may
-//       (WM_CLOSE), whether they take the keyboard or not
+//       waits for a window titled TEXT and closes it as another program may
+//       (WM_CLOSE), whether it takes the keyboard or not: the message is
+//       sent, so the inspector goes on once the program has handled it, and
+//       prints the visible windows of that program as they are then; exit 3
+//       when the window went before it could be closed
+//   lurn_inspect --serve
+//       answers queries read from standard input, one a line: the arguments
+//       of one of the calls above, separated by tabs. Each answer is that
+//       call's output and a line exit=CODE. It ends at the end of the input.
+//       One inspector serves a whole suite without a Wine start-up per look.
 //
 // Output: UTF-8, one line per window ending in CR LF; a top-level window,
 // then its descendants depth first, indented two spaces a level. Fields are
 // key=value, separated by tabs, in this order:
 //   class text rect (screen x,y,w,h) client (w,h) style exstyle enabled focus
 //   top-level windows: owner foreground comctl32 (the path of the
-//     comctl32.dll its process loaded)
+//     comctl32.dll its process loaded) age (the milliseconds from its
+//     process's creation to the moment the inspector found the window, both
+//     on the system's clock)
 //   Button: check (BM_GETCHECK); ScrollBar: pos min max
 // Tabs and line breaks in texts are written as blanks.
 
@@ -78,7 +88,31 @@ std::wstring comctl32Of(HWND window) {
     return {};
 }
 
-std::wstring line(HWND window, int depth) {
+// 100-nanosecond units of the system's clock.
+ULONGLONG ticksOf(const FILETIME& time) {
+    return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+ULONGLONG systemTime() {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    return ticksOf(now);
+}
+
+// Milliseconds from the creation of the window's process to `now`.
+long long ageOf(HWND window, ULONGLONG now) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const std::unique_ptr<void, decltype(&CloseHandle)> process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId), &CloseHandle);
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!process || !GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) {
+        return -1;
+    }
+    return static_cast<long long>(now - ticksOf(created)) / 10000;
+}
+
+std::wstring line(HWND window, int depth, ULONGLONG now) {
     RECT r{};
     GetWindowRect(window, &r);
     RECT client{};
@@ -104,7 +138,8 @@ std::wstring line(HWND window, int depth) {
     if (depth == 0) {
         text += L"\towner=" + hex(reinterpret_cast<UINT_PTR>(GetWindow(window, GW_OWNER))) +
                 L"\tforeground=" + number(GetForegroundWindow() == window ? 1 : 0) +
-                L"\tcomctl32=" + oneLine(comctl32Of(window));
+                L"\tcomctl32=" + oneLine(comctl32Of(window)) + L"\tage=" +
+                number(ageOf(window, now));
     }
     if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         text += L"\tcheck=" + number(static_cast<long long>(ask(window, BM_GETCHECK)));
@@ -119,66 +154,76 @@ std::wstring line(HWND window, int depth) {
     return text + L"\r\n";
 }
 
-void appendTree(HWND window, int depth, std::wstring& out) {
-    out += line(window, depth);
+void appendTree(HWND window, int depth, ULONGLONG now, std::wstring& out) {
+    out += line(window, depth, now);
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        appendTree(child, depth + 1, out);
+        appendTree(child, depth + 1, now, out);
     }
 }
 
+// The visible top-level windows titled `title`, or, with no title, those of
+// the process `processId`.
 struct Search {
     std::wstring title;
+    DWORD processId = 0;
     std::vector<HWND> found;
 };
 
 BOOL CALLBACK visit(HWND window, LPARAM lParam) {
     auto& search = *reinterpret_cast<Search*>(lParam);
-    if (IsWindowVisible(window) && textOf(window) == search.title) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (IsWindowVisible(window) &&
+        (search.processId != 0 ? processId == search.processId : textOf(window) == search.title)) {
         search.found.push_back(window);
     }
     return TRUE;
 }
 
-std::vector<HWND> windowsTitled(const std::wstring& title) {
-    Search search{title, {}};
+std::vector<HWND> windowsOf(Search search) {
     EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-void print(const std::vector<HWND>& windows) {
-    std::wstring text;
+void print(const std::vector<HWND>& windows, ULONGLONG now, std::wstring& out) {
     for (HWND window : windows) {
-        appendTree(window, 0, text);
+        appendTree(window, 0, now, out);
     }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
-              &written, nullptr);
 }
 
-} // namespace
+// The window is closed as another program closes it, and once the program
+// has handled the close, its windows are printed as they are then.
+int close(HWND window, std::wstring& out) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 60000, &result)) {
+        return 3;
+    }
+    const ULONGLONG now = systemTime();
+    print(windowsOf({{}, processId, {}}), now, out);
+    return 0;
+}
 
-int wmain(int argc, wchar_t** argv) {
-    if (argc != 3 && !(argc == 5 && std::wcscmp(argv[3], L"--timeout") == 0)) {
-        std::fputws(L"usage: lurn_inspect --title|--wait-title|--wait-gone|--close TEXT "
-                    L"[--timeout MS]\n",
-                    stderr);
+// One call: its arguments, its output appended to `out`, its exit code.
+int query(const std::vector<std::wstring>& args, std::wstring& out) {
+    if (args.size() != 2 && !(args.size() == 4 && args[2] == L"--timeout")) {
+        out += L"usage: lurn_inspect --title|--wait-title|--wait-gone|--close TEXT "
+               L"[--timeout MS] | --serve\r\n";
         return 2;
     }
-    const std::wstring mode = argv[1];
-    const ULONGLONG deadline = GetTickCount64() + (argc == 5 ? _wtoi(argv[4]) : 10000);
+    const std::wstring& mode = args[0];
+    const ULONGLONG deadline =
+        GetTickCount64() + (args.size() == 4 ? _wtoi(args[3].c_str()) : 10000);
     for (;;) {
-        const std::vector<HWND> windows = windowsTitled(argv[2]);
+        const std::vector<HWND> windows = windowsOf({args[1], 0, {}});
+        const ULONGLONG now = systemTime();
+        if (mode == L"--close" && !windows.empty()) {
+            return close(windows.front(), out);
+        }
         if (mode == L"--wait-gone" ? windows.empty() : !windows.empty()) {
-            print(windows);
-            for (HWND window : mode == L"--close" ? windows : std::vector<HWND>{}) {
-                PostMessageW(window, WM_CLOSE, 0, 0);
-            }
+            print(windows, now, out);
             return 0;
         }
         if (mode == L"--title" || GetTickCount64() >= deadline) {
@@ -186,4 +231,67 @@ int wmain(int argc, wchar_t** argv) {
         }
         Sleep(50);
     }
+}
+
+std::string utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+std::vector<std::wstring> fields(const std::string& line) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), text.data(), size);
+    std::vector<std::wstring> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = text.find(L'\t', start);
+        parts.push_back(text.substr(start, tab - start));
+        if (tab == std::wstring::npos) {
+            return parts;
+        }
+        start = tab + 1;
+    }
+}
+
+void write(const std::wstring& text) {
+    const std::string bytes = utf8(text);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
+              &written, nullptr);
+}
+
+// Answers the queries of standard input until it ends.
+int serve() {
+    std::string pending;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &read, nullptr) &&
+           read > 0) {
+        pending.append(buffer, read);
+        for (std::size_t end; (end = pending.find('\n')) != std::string::npos;
+             pending.erase(0, end + 1)) {
+            const std::size_t length = end > 0 && pending[end - 1] == '\r' ? end - 1 : end;
+            std::wstring out;
+            const int code = query(fields(pending.substr(0, length)), out);
+            write(out + L"exit=" + std::to_wstring(code) + L"\r\n");
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wcscmp(argv[1], L"--serve") == 0) {
+        return serve();
+    }
+    std::wstring out;
+    const int code = query(std::vector<std::wstring>(argv + 1, argv + argc), out);
+    write(out);
+    return code;
 }
