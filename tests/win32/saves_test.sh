@@ -24,6 +24,7 @@ mkdir "$game" "$work/changes" "$work/work" "$work/prefix"
 mount -t overlay overlay -o "lowerdir=$WINEPREFIX,upperdir=$work/changes,workdir=$work/work" \
     "$work/prefix"
 export WINEPREFIX=$work/prefix && rm "$WINEPREFIX/wineserver" # the server outside
+"$LURN_WINESERVER" -p # kept up between the saves, as the other suites keep theirs
 ini=$game/qebmod.ini
 save() { "$LURN_WINE" "$probe" "Z:${game//\//\\}" "$@" </dev/null >/dev/null 2>&1; }
 fail() { echo "$@" && head -c 600 "$ini" | cat -A && exit 1; }
@@ -123,6 +124,7 @@ mount -t tmpfs -o size=64k tmpfs "$game"
 # program runs in a mount namespace of its own (Wine 10's root): the next
 # program starts one that does.
 { "$LURN_WINESERVER" -k; "$LURN_WINESERVER" -w; } || true
+"$LURN_WINESERVER" -p
 {
     printf '[game]\r\n'
     for i in $(seq 120); do printf 'KEY%03d=value of the game %d\r\n' "$i" "$i"; done
