@@ -125,7 +125,7 @@ def screen_pixels(x, y, width, height):
 
 
 # Input goes to the program in the order it is sent; what it changes is
-# read with `settled`.
+# read with `assertSettles`.
 def click(x, y):
     xdotool("mousemove", x, y, "click", "1")
 
@@ -136,16 +136,6 @@ def click_on(name):
 
 def keys(*names):
     xdotool("key", "--delay", "30", *names)
-
-
-# What `read` returns once it returns `expected`, or what it returns when
-# `timeout` seconds have passed: the program handles input a moment after
-# it is sent, later on a busy machine.
-def settled(read, expected, timeout=15.0):
-    deadline = time.monotonic() + timeout
-    while (value := read()) != expected and time.monotonic() < deadline:
-        time.sleep(0.05)
-    return value
 
 
 # Screen point of a horizontal scroll bar's arrow button.
@@ -233,8 +223,11 @@ class LauncherTestCase(unittest.TestCase):
         cls.folder.start()
         wait_for_window(TITLE, FORM_CLASS)
 
+    # The program handles input a moment after it is sent, later on a busy
+    # machine: what it shows is read until it is as expected, or 15 s.
     def assertSettles(self, read, expected, msg=None):
-        self.assertEqual(settled(read, expected), expected, msg)
+        wait_until(lambda: read() == expected, 15, 0.05)
+        self.assertEqual(read(), expected, msg)
 
     def dismiss_message(self, title, text, timeout=20.0):
         box = wait_for_window(title, DIALOG_CLASS, timeout)

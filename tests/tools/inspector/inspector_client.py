@@ -6,6 +6,7 @@
 # wineserver is running).
 
 import atexit
+import functools
 import os
 import subprocess
 import tempfile
@@ -59,70 +60,45 @@ def parse_tree(output):
     return roots
 
 
-# One Wine program run in the background, its output in files: a Wine
-# program may hand its standard handles on to Wine's desktop process, and a
-# pipe would then stay open as long as the desktop does.
-class Run:
-
-    def __init__(self, exe, *args):
-        self._files = [tempfile.TemporaryFile(), tempfile.TemporaryFile()]
-        self.process = subprocess.Popen([WINE, exe] + list(args),
-                                        stdin=subprocess.DEVNULL, stdout=self._files[0],
-                                        stderr=self._files[1])
-
-    # (exit code, standard output, standard error) once it has ended.
-    def outputs(self, timeout=30):
-        code = self.process.wait(timeout=timeout)
-        texts = []
-        for f in self._files:
-            f.seek(0)
-            texts.append(f.read().decode("utf-8"))
-            f.close()
-        return code, texts[0], texts[1]
-
-
-# One inspector run in the background.
-class Inspector(Run):
+# One inspector run in the background, watching while the test acts. Its
+# output goes to a file: a Wine program may hand its standard handles on to
+# Wine's desktop process, and a pipe would then stay open as long as the
+# desktop does.
+class Inspector:
 
     def __init__(self, *args):
-        super().__init__(INSPECT, *args)
+        self.output = tempfile.TemporaryFile()
+        self.process = subprocess.Popen([WINE, INSPECT, *args], stdin=subprocess.DEVNULL,
+                                        stdout=self.output, stderr=subprocess.DEVNULL)
 
-    # (exit code, top-level windows, standard error) once it has ended.
+    # (exit code, top-level windows) once it has ended.
     def result(self, timeout=30):
-        code, out, err = self.outputs(timeout)
-        return code, parse_tree(out), err
+        code = self.process.wait(timeout=timeout)
+        self.output.seek(0)
+        return code, parse_tree(self.output.read().decode("utf-8"))
 
 
 # The inspector that answers every look of this test process, started at
 # the first: a look then costs no Wine start-up.
-class ServedInspector:
-
-    def __init__(self):
-        self.process = subprocess.Popen([WINE, INSPECT, "--serve"], stdin=subprocess.PIPE,
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        atexit.register(self.process.stdin.close)
-
-    # (exit code, output) of one call.
-    def ask(self, args):
-        self.process.stdin.write(("\t".join(args) + "\n").encode("utf-8"))
-        self.process.stdin.flush()
-        lines = []
-        while not (line := self.process.stdout.readline().decode("utf-8")).startswith("exit="):
-            if not line:
-                raise AssertionError(f"the inspector ended with {self.process.wait()}")
-            lines.append(line)
-        return int(line[5:]), "".join(lines)
-
-
-_served = []
+@functools.cache
+def served_inspector():
+    process = subprocess.Popen([WINE, INSPECT, "--serve"], stdin=subprocess.PIPE,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    atexit.register(process.stdin.close)
+    return process
 
 
 # (exit code, top-level windows) of one look.
 def inspect(*args):
-    if not _served:
-        _served.append(ServedInspector())
-    code, out = _served[0].ask([str(a) for a in args])
-    return code, parse_tree(out)
+    process = served_inspector()
+    process.stdin.write(("\t".join(str(a) for a in args) + "\n").encode("utf-8"))
+    process.stdin.flush()
+    lines = []
+    while not (line := process.stdout.readline().decode("utf-8")).startswith("exit="):
+        if not line:
+            raise AssertionError(f"the inspector ended with {process.wait()}")
+        lines.append(line)
+    return int(line[5:]), parse_tree("".join(lines))
 
 
 def xdotool(*args):

@@ -25,7 +25,7 @@
 //   class text rect (screen x,y,w,h) client (w,h) style exstyle enabled focus
 //   top-level windows: owner foreground comctl32 (the path of the
 //     comctl32.dll its process loaded) age (the milliseconds from its
-//     process's creation to the moment the inspector found the window, both
+//     process's creation to the moment the inspector read the window, both
 //     on the system's clock)
 //   Button: check (BM_GETCHECK); ScrollBar: pos min max
 // Tabs and line breaks in texts are written as blanks.
@@ -72,11 +72,16 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
-std::wstring comctl32Of(HWND window) {
+DWORD processOf(HWND window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+std::wstring comctl32Of(HWND window) {
     const std::unique_ptr<void, decltype(&CloseHandle)> modules(
-        CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, processId), &CloseHandle);
+        CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, processOf(window)),
+        &CloseHandle);
     MODULEENTRY32W module{};
     module.dwSize = sizeof module;
     for (BOOL more = Module32FirstW(modules.get(), &module); more;
@@ -93,26 +98,20 @@ ULONGLONG ticksOf(const FILETIME& time) {
     return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
 }
 
-ULONGLONG systemTime() {
+// Milliseconds from the creation of the window's process to now.
+long long ageOf(HWND window) {
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
-    return ticksOf(now);
-}
-
-// Milliseconds from the creation of the window's process to `now`.
-long long ageOf(HWND window, ULONGLONG now) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
     const std::unique_ptr<void, decltype(&CloseHandle)> process(
-        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId), &CloseHandle);
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processOf(window)), &CloseHandle);
     FILETIME created{}, exited{}, kernel{}, user{};
     if (!process || !GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) {
         return -1;
     }
-    return static_cast<long long>(now - ticksOf(created)) / 10000;
+    return static_cast<long long>(ticksOf(now) - ticksOf(created)) / 10000;
 }
 
-std::wstring line(HWND window, int depth, ULONGLONG now) {
+std::wstring line(HWND window, int depth) {
     RECT r{};
     GetWindowRect(window, &r);
     RECT client{};
@@ -138,8 +137,7 @@ std::wstring line(HWND window, int depth, ULONGLONG now) {
     if (depth == 0) {
         text += L"\towner=" + hex(reinterpret_cast<UINT_PTR>(GetWindow(window, GW_OWNER))) +
                 L"\tforeground=" + number(GetForegroundWindow() == window ? 1 : 0) +
-                L"\tcomctl32=" + oneLine(comctl32Of(window)) + L"\tage=" +
-                number(ageOf(window, now));
+                L"\tcomctl32=" + oneLine(comctl32Of(window)) + L"\tage=" + number(ageOf(window));
     }
     if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         text += L"\tcheck=" + number(static_cast<long long>(ask(window, BM_GETCHECK)));
@@ -154,11 +152,11 @@ std::wstring line(HWND window, int depth, ULONGLONG now) {
     return text + L"\r\n";
 }
 
-void appendTree(HWND window, int depth, ULONGLONG now, std::wstring& out) {
-    out += line(window, depth, now);
+void appendTree(HWND window, int depth, std::wstring& out) {
+    out += line(window, depth);
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        appendTree(child, depth + 1, now, out);
+        appendTree(child, depth + 1, out);
     }
 }
 
@@ -172,10 +170,8 @@ struct Search {
 
 BOOL CALLBACK visit(HWND window, LPARAM lParam) {
     auto& search = *reinterpret_cast<Search*>(lParam);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (IsWindowVisible(window) &&
-        (search.processId != 0 ? processId == search.processId : textOf(window) == search.title)) {
+    if (IsWindowVisible(window) && (search.processId != 0 ? processOf(window) == search.processId
+                                                          : textOf(window) == search.title)) {
         search.found.push_back(window);
     }
     return TRUE;
@@ -186,23 +182,21 @@ std::vector<HWND> windowsOf(Search search) {
     return search.found;
 }
 
-void print(const std::vector<HWND>& windows, ULONGLONG now, std::wstring& out) {
+void print(const std::vector<HWND>& windows, std::wstring& out) {
     for (HWND window : windows) {
-        appendTree(window, 0, now, out);
+        appendTree(window, 0, out);
     }
 }
 
 // The window is closed as another program closes it, and once the program
 // has handled the close, its windows are printed as they are then.
 int close(HWND window, std::wstring& out) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
+    const DWORD processId = processOf(window);
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 60000, &result)) {
         return 3;
     }
-    const ULONGLONG now = systemTime();
-    print(windowsOf({{}, processId, {}}), now, out);
+    print(windowsOf({{}, processId, {}}), out);
     return 0;
 }
 
@@ -218,12 +212,11 @@ int query(const std::vector<std::wstring>& args, std::wstring& out) {
         GetTickCount64() + (args.size() == 4 ? _wtoi(args[3].c_str()) : 10000);
     for (;;) {
         const std::vector<HWND> windows = windowsOf({args[1], 0, {}});
-        const ULONGLONG now = systemTime();
         if (mode == L"--close" && !windows.empty()) {
             return close(windows.front(), out);
         }
         if (mode == L"--wait-gone" ? windows.empty() : !windows.empty()) {
-            print(windows, now, out);
+            print(windows, out);
             return 0;
         }
         if (mode == L"--title" || GetTickCount64() >= deadline) {
@@ -233,53 +226,37 @@ int query(const std::vector<std::wstring>& args, std::wstring& out) {
     }
 }
 
-std::string utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
-
-std::vector<std::wstring> fields(const std::string& line) {
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), text.data(), size);
-    std::vector<std::wstring> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t tab = text.find(L'\t', start);
-        parts.push_back(text.substr(start, tab - start));
-        if (tab == std::wstring::npos) {
-            return parts;
-        }
-        start = tab + 1;
-    }
-}
-
 void write(const std::wstring& text) {
-    const std::string bytes = utf8(text);
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                     bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                     nullptr));
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
               &written, nullptr);
 }
 
-// Answers the queries of standard input until it ends.
+// Answers the queries of standard input, read a byte at a time, until it ends.
 int serve() {
-    std::string pending;
-    char buffer[4096];
+    std::string line;
+    char byte = 0;
     DWORD read = 0;
-    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &read, nullptr) &&
-           read > 0) {
-        pending.append(buffer, read);
-        for (std::size_t end; (end = pending.find('\n')) != std::string::npos;
-             pending.erase(0, end + 1)) {
-            const std::size_t length = end > 0 && pending[end - 1] == '\r' ? end - 1 : end;
-            std::wstring out;
-            const int code = query(fields(pending.substr(0, length)), out);
-            write(out + L"exit=" + std::to_wstring(code) + L"\r\n");
+    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), &byte, 1, &read, nullptr) && read == 1) {
+        if (byte != '\n') {
+            line += byte;
+            continue;
         }
+        std::wstring text(line.size(), L'\0');
+        text.resize(MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
+                                        text.data(), static_cast<int>(text.size())));
+        std::vector<std::wstring> args{{}};
+        for (const wchar_t c : text) {
+            c == L'\t' ? args.emplace_back() : args.back() += c;
+        }
+        std::wstring out;
+        const int code = query(args, out);
+        write(out + L"exit=" + std::to_wstring(code) + L"\r\n");
+        line.clear();
     }
     return 0;
 }
