@@ -13,6 +13,13 @@
 //       sent, so the inspector goes on once the program has handled it, and
 //       prints the visible windows of that program as they are then; exit 3
 //       when the window went before it could be closed
+//   lurn_inspect --ping TEXT [--timeout MS]
+//       as --wait-title, and then asks the window (a sent WM_NULL) until its
+//       program has made another top-level window, shown or not; the
+//       window's line ends with answered: the age of its program at the
+//       last answer before that. A program answers only between the
+//       messages it handles, so it had not begun to handle the one that
+//       made the new window then.
 //   lurn_inspect --serve
 //       answers queries read from standard input, one a line: the arguments
 //       of one of the calls above, separated by tabs. Each answer is that
@@ -98,12 +105,12 @@ ULONGLONG ticksOf(const FILETIME& time) {
     return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
 }
 
-// Milliseconds from the creation of the window's process to now.
-long long ageOf(HWND window) {
+// Milliseconds from the creation of the process to now.
+long long ageOf(DWORD processId) {
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
     const std::unique_ptr<void, decltype(&CloseHandle)> process(
-        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processOf(window)), &CloseHandle);
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId), &CloseHandle);
     FILETIME created{}, exited{}, kernel{}, user{};
     if (!process || !GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) {
         return -1;
@@ -137,7 +144,8 @@ std::wstring line(HWND window, int depth) {
     if (depth == 0) {
         text += L"\towner=" + hex(reinterpret_cast<UINT_PTR>(GetWindow(window, GW_OWNER))) +
                 L"\tforeground=" + number(GetForegroundWindow() == window ? 1 : 0) +
-                L"\tcomctl32=" + oneLine(comctl32Of(window)) + L"\tage=" + number(ageOf(window));
+                L"\tcomctl32=" + oneLine(comctl32Of(window)) + L"\tage=" +
+                number(ageOf(processOf(window)));
     }
     if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         text += L"\tcheck=" + number(static_cast<long long>(ask(window, BM_GETCHECK)));
@@ -161,17 +169,19 @@ void appendTree(HWND window, int depth, std::wstring& out) {
 }
 
 // The visible top-level windows titled `title`, or, with no title, those of
-// the process `processId`.
+// the process `processId`, shown or not as `hidden` says.
 struct Search {
     std::wstring title;
     DWORD processId = 0;
+    bool hidden = false;
     std::vector<HWND> found;
 };
 
 BOOL CALLBACK visit(HWND window, LPARAM lParam) {
     auto& search = *reinterpret_cast<Search*>(lParam);
-    if (IsWindowVisible(window) && (search.processId != 0 ? processOf(window) == search.processId
-                                                          : textOf(window) == search.title)) {
+    if ((search.hidden || IsWindowVisible(window)) &&
+        (search.processId != 0 ? processOf(window) == search.processId
+                               : textOf(window) == search.title)) {
         search.found.push_back(window);
     }
     return TRUE;
@@ -196,14 +206,32 @@ int close(HWND window, std::wstring& out) {
     if (!SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 60000, &result)) {
         return 3;
     }
-    print(windowsOf({{}, processId, {}}), out);
+    print(windowsOf({{}, processId, false, {}}), out);
     return 0;
+}
+
+// The age of the window's program at its last answer before the program
+// had made another top-level window.
+long long lastAnswer(HWND window) {
+    const DWORD processId = processOf(window);
+    const std::vector<HWND> before = windowsOf({{}, processId, true, {}});
+    for (long long answered = -1;;) {
+        DWORD_PTR result = 0;
+        const bool answer =
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result) != 0;
+        const long long age = ageOf(processId);
+        if (!answer || windowsOf({{}, processId, true, {}}) != before) {
+            return answered;
+        }
+        answered = age;
+        Sleep(10);
+    }
 }
 
 // One call: its arguments, its output appended to `out`, its exit code.
 int query(const std::vector<std::wstring>& args, std::wstring& out) {
     if (args.size() != 2 && !(args.size() == 4 && args[2] == L"--timeout")) {
-        out += L"usage: lurn_inspect --title|--wait-title|--wait-gone|--close TEXT "
+        out += L"usage: lurn_inspect --title|--wait-title|--wait-gone|--close|--ping TEXT "
                L"[--timeout MS] | --serve\r\n";
         return 2;
     }
@@ -211,9 +239,16 @@ int query(const std::vector<std::wstring>& args, std::wstring& out) {
     const ULONGLONG deadline =
         GetTickCount64() + (args.size() == 4 ? _wtoi(args[3].c_str()) : 10000);
     for (;;) {
-        const std::vector<HWND> windows = windowsOf({args[1], 0, {}});
+        const std::vector<HWND> windows = windowsOf({args[1], 0, false, {}});
         if (mode == L"--close" && !windows.empty()) {
             return close(windows.front(), out);
+        }
+        if (mode == L"--ping" && !windows.empty()) {
+            std::wstring seen;
+            print(windows, seen);
+            const long long answered = lastAnswer(windows.front());
+            out += seen.insert(seen.find(L"\r\n"), L"\tanswered=" + std::to_wstring(answered));
+            return 0;
         }
         if (mode == L"--wait-gone" ? windows.empty() : !windows.empty()) {
             print(windows, out);
