@@ -198,18 +198,6 @@ void print(const std::vector<HWND>& windows, std::wstring& out) {
     }
 }
 
-// The window is closed as another program closes it, and once the program
-// has handled the close, its windows are printed as they are then.
-int close(HWND window, std::wstring& out) {
-    const DWORD processId = processOf(window);
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 60000, &result)) {
-        return 3;
-    }
-    print(windowsOf({{}, processId, false, {}}), out);
-    return 0;
-}
-
 // The age of the window's program at its last answer before the program
 // had made another top-level window.
 long long lastAnswer(HWND window) {
@@ -240,8 +228,16 @@ int query(const std::vector<std::wstring>& args, std::wstring& out) {
         GetTickCount64() + (args.size() == 4 ? _wtoi(args[3].c_str()) : 10000);
     for (;;) {
         const std::vector<HWND> windows = windowsOf({args[1], 0, false, {}});
+        DWORD_PTR result = 0;
         if (mode == L"--close" && !windows.empty()) {
-            return close(windows.front(), out);
+            // Once the program has handled the close, its windows as they are then.
+            const DWORD processId = processOf(windows.front());
+            if (!SendMessageTimeoutW(windows.front(), WM_CLOSE, 0, 0, SMTO_NORMAL, 60000,
+                                     &result)) {
+                return 3;
+            }
+            print(windowsOf({{}, processId, false, {}}), out);
+            return 0;
         }
         if (mode == L"--ping" && !windows.empty()) {
             std::wstring seen;
