@@ -1,10 +1,10 @@
 #include "config_window/aspect_rule.h"
 
-#include <charconv>
+#include "config_window/decimal_double.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace lurn {
@@ -52,50 +52,43 @@ double readRadix(TextView digits, int radix) {
 }
 
 double readDecimal(TextView text) {
-    std::string number;
     std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == u'-';
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        if (text[i] == u'-') {
-            number.push_back('-');
-        }
         ++i;
     }
-    bool anyDigit = false;
+    std::string digits;
+    long exponent = 0;
     for (; i < text.size() && isDigit(text[i]); ++i) {
-        number.push_back(static_cast<char>(text[i]));
-        anyDigit = true;
+        digits.push_back(static_cast<char>(text[i]));
     }
     if (i < text.size() && text[i] == u'.') {
-        number.push_back('.');
         for (++i; i < text.size() && isDigit(text[i]); ++i) {
-            number.push_back(static_cast<char>(text[i]));
-            anyDigit = true;
+            digits.push_back(static_cast<char>(text[i]));
+            --exponent;
         }
     }
-    if (!anyDigit) {
+    if (digits.empty()) {
         return 0.0;
     }
     if (i < text.size() &&
         (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
         std::size_t j = i + 1;
-        std::string exponent = "e";
+        const bool below = j < text.size() && text[j] == u'-';
         if (j < text.size() && (text[j] == u'-' || text[j] == u'+')) {
-            exponent.push_back(static_cast<char>(text[j]));
             ++j;
         }
-        if (j < text.size() && isDigit(text[j])) {
-            for (; j < text.size() && isDigit(text[j]); ++j) {
-                exponent.push_back(static_cast<char>(text[j]));
-            }
-            number += exponent;
+        long power = 0; // held at a million, far beyond any double
+        for (; j < text.size() && isDigit(text[j]); ++j) {
+            power = std::min(power * 10 + (text[j] - u'0'), 1000000L);
         }
+        exponent += below ? -power : power;
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || !std::isfinite(value)) {
+    const double value = decimalToDouble(digits, exponent);
+    if (!std::isfinite(value)) {
         return 0.0;
     }
-    return value;
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -121,26 +114,33 @@ Text wholeNumberText(double value) {
     if (std::fabs(value) < 1e15) {
         return decimalText(static_cast<std::int64_t>(value));
     }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    // buffer: [-]d.dddddddddddddde[+-]x..x
-    std::string text(buffer);
-    const std::size_t e = text.find_first_of("eE");
-    std::string mantissa = text.substr(0, e);
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    while (!mantissa.empty() && mantissa.back() == '0') {
-        mantissa.pop_back();
+    // Fifteen significant digits, the rest rounded half to even.
+    std::string digits = wholeDigits(std::fabs(value));
+    int exponent = static_cast<int>(digits.size()) - 1;
+    const std::string rest = digits.substr(15);
+    digits.resize(15);
+    const bool aboveHalf =
+        rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
+    const bool half = rest[0] == '5' && !aboveHalf;
+    if (aboveHalf || (half && (digits.back() - '0') % 2 == 1)) {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (i == 0) {
+            digits.insert(0, 1, '1');
+            ++exponent;
+        } else {
+            ++digits[i - 1];
+        }
     }
-    if (!mantissa.empty() && mantissa.back() == '.') {
-        mantissa.pop_back();
+    digits.erase(digits.find_last_not_of('0') + 1);
+    Text result = value < 0 ? u"-" : u"";
+    result += asciiText(digits.substr(0, 1));
+    if (digits.size() > 1) {
+        result += u"." + asciiText(digits.substr(1));
     }
-    Text result = asciiText(mantissa) + u"E";
-    result += exponent < 0 ? u"-" : u"+";
-    const Text digits = decimalText(exponent < 0 ? -exponent : exponent);
-    if (digits.size() < 2) {
-        result += u"0";
-    }
-    return result + digits;
+    return result + u"E+" + decimalText(exponent);
 }
 
 Text derivedHeight(TextView widthText) {

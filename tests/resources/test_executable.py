@@ -2,6 +2,8 @@
 # imports, and every resource it carries. LURN_EXE names the exe, LURN_BITS its
 # expected word size (32 or 64), LURN_RESOURCE_DIR the committed artwork.
 
+import hashlib
+import io
 import os
 import struct
 import unittest
@@ -9,6 +11,7 @@ import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 import pefile
+from PIL import Image
 
 RT_ICON, RT_BITMAP, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 2, 14, 16, 24
 CHINESE_PRC = 2052
@@ -17,6 +20,22 @@ ASM = "{urn:schemas-microsoft-com:asm.v1}"
 EXE = Path(os.environ["LURN_EXE"])
 BITS = int(os.environ.get("LURN_BITS", "32"))
 ARTWORK = Path(os.environ["LURN_RESOURCE_DIR"])
+# The shipped exe with all its resources stays within this; it is 454,656 bytes.
+SIZE_LIMIT = 450 * 1024
+
+# SHA-256 of the pixels (8-bit RGBA, top row first) of the program icon's
+# images, each size as it was drawn when the images were stored as bitmaps.
+PROGRAM_ICON_PIXELS = {
+    256: "96eac14be75e9d37f98b2dff8336ea680378eaee2ea24bd22fc13bfabd256097",
+    128: "ef9caf90e7e6724a8679a994d7d66218bb4d9c0e863012c2b18062bcb7d19a2b",
+    96: "c99af37c9447554248ec5e7d625cc3015b9b0f3587e4d51110c3eacabd97638b",
+    72: "182d94326a7ef3b71de81246f98f35dbb21fa86ee508e3f955131f3a46eb468a",
+    64: "8f16270699e38a9ede2591477502fac23921502334912355430dfcabeb65ee23",
+    48: "01522da611aa155388d854204d94530802125fec8bef4bc19d7a3025160bac14",
+    32: "45484151f9e37d2fdacc41bc2dc825acb64b5da57112d7d6754b732237904a98",
+    24: "d1cc6d3e7bfb1bcc5a16014fa0cd5aa48260dbb25bc1a483a4891377f72d974b",
+    16: "7fd49e4b7b996817c59f342760e0f61f95ef611a99bb209c3d8a2f4f9885e783",
+}
 
 
 def bitmap_header(data):
@@ -50,7 +69,8 @@ class ExecutableTest(unittest.TestCase):
         # from the game's.
         self.assertLessEqual(imported, {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll",
                                         "ole32.dll", "msvcrt.dll"})
-        self.assertLessEqual(EXE.stat().st_size, 1 << 20)
+        size = EXE.stat().st_size
+        self.assertLessEqual(size, SIZE_LIMIT, f"{EXE.name} is {size} bytes")
 
     # Two builds of one commit give the same bytes: no link time, no folder of
     # the machine that built it.
@@ -123,13 +143,18 @@ class ExecutableTest(unittest.TestCase):
             images.append((width or 256, bits, image))
         return images
 
-    def test_program_icon_has_nine_bitmap_images_of_32_bits(self):
+    # Windows reads an icon image that is a PNG of 32 bits in every size
+    # (Vista and later); each keeps the pixels it had as a bitmap.
+    def test_program_icon_has_nine_png_images_of_32_bits_with_their_pixels(self):
         images = self.icon_group(1)
         self.assertEqual([(size, bits) for size, bits, _ in images],
-                         [(s, 32) for s in (256, 128, 96, 72, 64, 48, 32, 24, 16)])
+                         [(size, 32) for size in PROGRAM_ICON_PIXELS])
         for size, _, image in images:
-            header = bitmap_header(image)  # a PNG image would have none
-            self.assertEqual((header[0], header[1], header[2], header[4]), (40, size, 2 * size, 32))
+            picture = Image.open(io.BytesIO(image))
+            self.assertEqual((picture.format, picture.mode, picture.size),
+                             ("PNG", "RGBA", (size, size)))
+            self.assertEqual(hashlib.sha256(picture.tobytes()).hexdigest(),
+                             PROGRAM_ICON_PIXELS[size], f"the pixels of the {size}-pixel image")
 
     def test_window_icon_is_one_32_pixel_image_of_24_bits(self):
         ((width, bits, image),) = self.icon_group(2)

@@ -27,6 +27,8 @@ WindowKind windowKind(ControlKind kind) {
         return {kFrameClass, base | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case Label:
         return {L"STATIC", base | SS_LEFT, 0};
+    case HiddenLabel:
+        return {L"STATIC", (base & ~WS_VISIBLE) | SS_LEFT, 0};
     case Image:
         return {L"STATIC", base | SS_BITMAP, 0};
     case Edit:
@@ -112,6 +114,7 @@ const std::array<ControlPlan, kControlCount> kControls{{
     /* 39 */ {PushButton,  kTopLevel, L"运行游戏",               {528, 240, 73, 33},  kOff, kNoScroll},
     /* 40 */ {PushButton,  kTopLevel, L"保存配置",               {616, 240, 73, 33},  kOff, kNoScroll},
     /* 41 */ {Image,       kTopLevel, nullptr,                   {336, 24, 359, 85},  kOff, kNoScroll},
+    /* 42 */ {HiddenLabel, 10,        L"窗口高度",               {0, 0, 0, 0},        kOff, kNoScroll},
 }};
 // clang-format on
 

@@ -1,5 +1,5 @@
 #pragma once
-// The 42 child controls of the baseline window: the same window classes,
+// The 43 child controls of the baseline window: the same window classes,
 // nesting, places and starting state as the settings window's controls, so
 // that the baseline costs what a hand-written Win32 window of that content
 // costs.
@@ -14,6 +14,7 @@ enum class ControlKind {
     Frame,       // own class, etched, captioned
     Container,   // own class, borderless
     Label,       // STATIC
+    HiddenLabel, // STATIC never shown, of no size: a name for screen readers
     Image,       // STATIC SS_BITMAP, left empty
     Edit,        // EDIT with a client edge
     CheckBox,    // BUTTON BS_3STATE
@@ -46,7 +47,7 @@ struct ControlPlan {
 
 constexpr int kTopLevel = -1;
 constexpr int kFirstControlId = 100;
-constexpr std::size_t kControlCount = 42;
+constexpr std::size_t kControlCount = 43;
 
 extern const std::array<ControlPlan, kControlCount> kControls;
 

@@ -1,6 +1,6 @@
 #pragma once
 // The baseline's top-level window: fixed single border, a 705 x 288 client
-// area centred on the work area, the 42 controls in the message font.
+// area centred on the work area, the 43 controls in the message font.
 
 #include "frame_class.h"
 
