@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <map>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -66,6 +67,53 @@ BOOL WINAPI cancelledStart(SHELLEXECUTEINFOW* execute) {
     }
     SetLastError(ERROR_CANCELLED);
     return FALSE;
+}
+
+// Windows' UI state, which Wine does not keep, kept in each window's
+// properties as Microsoft documents WM_CHANGEUISTATE, WM_UPDATEUISTATE and
+// WM_QUERYUISTATE, for a window opened after mouse input: a child passes a
+// change to its parent, the top-level window updates itself, and an update
+// that changes a window's state goes on to its children.
+constexpr wchar_t kUiState[] = L"lurn.test.uiState";
+constexpr wchar_t kProcedure[] = L"lurn.test.procedure";
+LRESULT CALLBACK keptUiState(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto state = static_cast<WORD>(reinterpret_cast<UINT_PTR>(GetPropW(window, kUiState)));
+    const bool child = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+    switch (message) {
+    case WM_QUERYUISTATE:
+        return state;
+    case WM_CHANGEUISTATE:
+        return SendMessageW(child ? GetParent(window) : window,
+                            child ? WM_CHANGEUISTATE : WM_UPDATEUISTATE, wParam, 0);
+    case WM_UPDATEUISTATE: {
+        // UIS_INITIALIZE after the mouse hides what it names, as UIS_SET does.
+        const WORD next =
+            LOWORD(wParam) == UIS_CLEAR ? state & ~HIWORD(wParam) : state | HIWORD(wParam);
+        if (next != state) {
+            SetPropW(window, kUiState, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(next)));
+            for (HWND inner = GetWindow(window, GW_CHILD); inner;
+                 inner = GetWindow(inner, GW_HWNDNEXT)) {
+                SendMessageW(inner, WM_UPDATEUISTATE, wParam, 0);
+            }
+        }
+        return 0;
+    }
+    default:
+        return CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(window, kProcedure)), window,
+                               message, wParam, lParam);
+    }
+}
+
+// Where a player reads `a` before `b`: on an earlier row, its middle above
+// b's top, or on one row (each one's middle across the other) to the left.
+bool readBefore(const RECT& a, const RECT& b) {
+    const auto middle = [](const RECT& r) {
+        return (r.top + r.bottom) / 2;
+    };
+    const auto across = [](int y, const RECT& r) {
+        return y >= r.top && y < r.bottom;
+    };
+    return across(middle(a), b) && across(middle(b), a) ? a.left < b.left : middle(a) < b.top;
 }
 
 class ConfigWindowTest : public ::testing::Test {
@@ -183,6 +231,72 @@ TEST_F(ConfigWindowTest, OnlyTheArrowsSelectAnOptionOnAFocusChange) {
     EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(0, 0));
     EXPECT_TRUE(window.preTranslate(MSG{GetFocus(), WM_KEYDOWN, VK_RIGHT, 0, 0, {}}));
     EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(1, 1));
+}
+
+// A screen reader reads the children of each container in z-order: the
+// order in which a player reads them.
+TEST_F(ConfigWindowTest, EachContainerIsReadInTheOrderItIsSeen) {
+    std::vector<HWND> containers = descendants();
+    containers.push_back(window.hwnd());
+    const auto rect = [](HWND child) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        return r;
+    };
+    for (HWND container : containers) {
+        std::vector<HWND> read;
+        for (HWND c = GetWindow(container, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            if ((GetWindowLongPtrW(c, GWL_STYLE) & WS_VISIBLE) != 0) {
+                read.push_back(c);
+            }
+        }
+        for (auto later = read.begin(); later != read.end(); ++later) {
+            const auto earlier = std::find_if(
+                read.begin(), later, [&](HWND e) { return readBefore(rect(*later), rect(e)); });
+            if (earlier != later) {
+                ADD_FAILURE() << controlOf(*later).name() << " is read after "
+                              << controlOf(*earlier).name() << ", which it is seen before";
+                break;
+            }
+        }
+    }
+}
+
+// After a mouse start no focus rectangle is drawn until a key moves the
+// focus: a click leaves it hidden; an arrow between the options, Tab and
+// Shift+Tab show it where the focus goes.
+TEST_F(ConfigWindowTest, OnlyAKeyShowsTheFocusAfterAMouseStart) {
+    std::vector<HWND> windows = descendants();
+    windows.push_back(window.hwnd());
+    const auto hideCues = [&] {
+        for (HWND w : windows) {
+            SetPropW(w, kUiState, reinterpret_cast<HANDLE>(UISF_HIDEFOCUS | UISF_HIDEACCEL));
+        }
+    };
+    for (HWND w : windows) {
+        SetPropW(w, kProcedure,
+                 reinterpret_cast<HANDLE>(
+                     SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(keptUiState))));
+    }
+    hideCues();
+    window.show();
+    const auto focusShown = [] {
+        return (SendMessageW(GetFocus(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+    };
+    HWND selected = windowOf(config.form().control("Option1", 0));
+    SendMessageW(selected, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(selected, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    ASSERT_EQ(GetFocus(), selected);
+    EXPECT_FALSE(focusShown()) << "after a click";
+    BYTE keys[256] = {};
+    for (const auto& [name, key, shift] :
+         {std::tuple{"Right", VK_RIGHT, 0}, {"Shift+Tab", VK_TAB, 0x80}, {"Tab", VK_TAB, 0}}) {
+        hideCues();
+        keys[VK_SHIFT] = static_cast<BYTE>(shift);
+        SetKeyboardState(keys);
+        window.preTranslate(MSG{GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}});
+        EXPECT_TRUE(focusShown()) << "after " << name;
+    }
 }
 
 // The shell's start is owned by the window, which takes no input while it
