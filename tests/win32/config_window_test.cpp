@@ -134,7 +134,8 @@ protected:
     // collection.
     const Control& controlOf(HWND child) { return config.form().at(GetDlgCtrlID(child) - 100); }
     static std::string nameOf(const Control& c) {
-        return std::string(c.name()) + (c.index() == kNoIndex ? "" : std::to_string(c.index()));
+        return std::string(c.name()) +
+               (c.index() == kNoIndex ? "" : "(" + std::to_string(c.index()) + ")");
     }
     HWND windowOf(const Control& control) {
         const std::vector<HWND> children = descendants();
