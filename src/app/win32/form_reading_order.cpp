@@ -9,7 +9,6 @@
 #include "app/win32/win32_form_internal.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace lurn::win32 {
 
@@ -65,7 +64,7 @@ std::vector<std::size_t> Win32Form::readingOrder(const Control* container) const
     for (const ControlLabel& named : definition.labels) {
         const auto control =
             std::find(order.begin(), order.end(), positionOf(form_.control(named.control)));
-        if (control != order.end()) {
+        if (control != order.end() && form_.control(named.label).container() == container) {
             order.insert(control, positionOf(form_.control(named.label)));
         }
     }
