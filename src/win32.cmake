@@ -9,6 +9,7 @@ add_library(lurn_win32 STATIC
     app/win32/picture.cpp
     app/win32/win32_form.cpp
     app/win32/form_layout.cpp
+    app/win32/form_reading_order.cpp
     app/win32/form_keyboard.cpp
     app/win32/form_sync.cpp
     app/win32/frame_painting.cpp

@@ -84,7 +84,8 @@ public:
     // The bytes of `file` when it may be written in place; nothing when it
     // is read-only or cannot be read.
     virtual std::optional<std::string> writableBytes(const Text& file) const = 0;
-    // Makes `bytes` the whole of `file` again, through to the disk.
+    // Makes `bytes` the whole of `file` again, through to the disk, with the
+    // attributes the file has; false when they could not be written.
     virtual bool rewrite(const Text& file, const std::string& bytes) const = 0;
 };
 

@@ -200,7 +200,15 @@ SaveResult Dovmirant_Config::saveINI() {
     for (const SettingDefinition& setting : kGameSettingsSchema) {
         ModINIedit::WriteIniString(save, setting.section, setting.key, currentValueText(setting));
     }
-    return save.finish() ? SaveResult::Saved : SaveResult::Failed;
+    switch (save.finish()) {
+    case ModINIedit::SaveEnd::Completed:
+        return SaveResult::Saved;
+    case ModINIedit::SaveEnd::NotRestored:
+        return SaveResult::NotRestored;
+    case ModINIedit::SaveEnd::Failed:
+        break;
+    }
+    return SaveResult::Failed;
 }
 
 void Dovmirant_Config::Check1_Click() {
@@ -266,11 +274,17 @@ void Dovmirant_Config::Command2_Click() {
     }
 }
 
-// A save that failed is told as such; a refused one has told the player why.
+// A save that failed is told as such, and one that may have left the file
+// damaged says so; a refused one has told the player why.
 SaveResult Dovmirant_Config::saveWarningOfFailure() {
     const SaveResult result = saveINI();
     if (result == SaveResult::Failed) {
         services_.dialogs.message(u"save failed!", u"Warning");
+    } else if (result == SaveResult::NotRestored) {
+        services_.dialogs.message(
+            u"save failed! qebmod.ini may be damaged: it could not be put back "
+            u"as it was",
+            u"Warning");
     }
     return result;
 }

@@ -14,8 +14,9 @@ namespace lurn {
 
 // How a save ended. Refused: a size box holds a text that the next load
 // would take for a missing setting; the player was told which, and nothing
-// was written.
-enum class SaveResult : std::uint8_t { Saved, Failed, Refused };
+// was written. NotRestored: the file was written in place, did not read
+// back whole and could not be put back as it was.
+enum class SaveResult : std::uint8_t { Saved, Failed, Refused, NotRestored };
 
 struct ConfigWindowServices {
     const ProfileStore& profile;
@@ -46,8 +47,9 @@ public:
 
     void readINI();
     // Saves the twelve settings, all or nothing: Saved when the save
-    // completed; Failed when it did not, and the file is as it was. A size
-    // text that would read back as missing is Refused, and nothing is written.
+    // completed; Failed when it did not, and the file is as it was;
+    // NotRestored when the file could not be put back. A size text that
+    // would read back as missing is Refused, and nothing is written.
     SaveResult saveINI();
 
 private:

@@ -95,14 +95,14 @@ bool SettingsSave::write(const Text& section, const Text& key, const Text& value
     return !failed_;
 }
 
-bool SettingsSave::finish() {
+SaveEnd SettingsSave::finish() {
     if (!inPlace_) {
         const FileStep step = !failed_ && files_.flush(copy_) && holdsTheSave(copy_)
                                   ? files_.replace(copy_, file_)
                                   : FileStep::Failed;
         completed_ = step == FileStep::Done;
         if (step != FileStep::Denied) {
-            return completed_;
+            return completed_ ? SaveEnd::Completed : SaveEnd::Failed;
         }
         // The copy holds the save but may not take the file's place: the
         // same writes go to the file itself.
@@ -113,10 +113,10 @@ bool SettingsSave::finish() {
         }
     }
     completed_ = !failed_ && files_.flush(file_) && holdsTheSave(file_);
-    if (!completed_ && earlier_) {
-        files_.rewrite(file_, *earlier_);
+    if (completed_) {
+        return SaveEnd::Completed;
     }
-    return completed_;
+    return !earlier_ || files_.rewrite(file_, *earlier_) ? SaveEnd::Failed : SaveEnd::NotRestored;
 }
 
 // A write that ran out of room may still report success, with the file cut

@@ -17,11 +17,17 @@
 #include "app/ports.h"
 #include "app/text.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace lurn::ModINIedit {
+
+// How a save ended. Failed: it did not complete, and the file is as it was.
+// NotRestored: a save that wrote the file in place did not complete, and
+// the file's earlier bytes could not be written back: it may be damaged.
+enum class SaveEnd : std::uint8_t { Completed, Failed, NotRestored };
 
 // The working copy of a save: the settings file's name with ".saving"
 // added, a name that is never read as the settings file.
@@ -42,9 +48,9 @@ public:
     // writes it in place. Once a step has failed, later writes are not made.
     bool write(const Text& section, const Text& key, const Text& value);
     // Writes the copy through to the disk, checks it and puts it in the
-    // file's place. True when the save completed; false when it did not,
-    // and the file is then as it was.
-    bool finish();
+    // file's place; a save in place that fails its check writes the file's
+    // earlier bytes back.
+    SaveEnd finish();
 
 private:
     // The lines of one section of the settings file as listed before the

@@ -62,34 +62,6 @@ TEST_F(ConfigWindowHandlersTest, AspectLockDerivesAndLocksTheHeight) {
     EXPECT_EQ(control("txtheight").text(), u"960");
 }
 
-// Each control the user changes shows in its own value label and is saved
-// under its own key.
-TEST_F(ConfigWindowHandlersTest, ChangedControlsAreShownAndSaved) {
-    control("HScroll1").setValue(127);
-    control("HScroll2").setValue(0);
-    control("HScroll3").setValue(37);
-    control("HScroll4").setValue(1);
-    control("HScroll5").setValue(100);
-    control("Check2").userClick();
-    control("Check3").userClick();
-    control("Check4").setValue(2);
-    control("Option1", 0).userClick();
-    control("Option3", 0).userClick();
-    std::string labels;
-    for (const char* label : {"Label7", "Label8", "Label9", "Label11", "Label15"}) {
-        labels += utf8(control(label).caption()) + " ";
-    }
-    EXPECT_EQ(labels, "127 0 37 1 100 ");
-    window.saveINI();
-    // clang-format off
-    EXPECT_EQ(io.journal, (Journal{
-        "write set/simple=0", "write video/FULLSCREEN=0", "write system/SMOOTH=0",
-        "write system/GLHR=1", "write system/RESOLUTIONX=800", "write system/RESOLUTIONY=600",
-        "write Music/VOLUME=127", "write Music/VOLUMEWAV=0", "write Music/SOUND3D=2",
-        "write set/WALK_SPEED1=37", "write set/WALK_SPEED2=1", "write set/BATTLE_SPEED=100"}));
-    // clang-format on
-}
-
 // Saving refuses a size text that would read back as a missing setting:
 // nothing is written, the warning names the box and the focus goes there.
 // Every other text is written exactly as typed.

@@ -1,5 +1,4 @@
-// The form model over the configuration window's definition: events,
-// refusals and option groups.
+// The form model over the configuration window's definition: events.
 
 #include "config_window/config_window_definition.h"
 #include "support/fakes.h"
@@ -32,26 +31,9 @@ TEST_F(FormModelTest, ChangingAssignmentRaisesEventNestedInsideIt) {
     };
     volume.setValue(64);
     log.push_back("returned");
+    volume.setValue(64); // unchanged: nothing is raised
     EXPECT_EQ(
         log, (std::vector<std::string>{"HScroll1 64", "HScroll2 64", "HScroll1 done", "returned"}));
-}
-
-TEST_F(FormModelTest, OptionGroupsAreIndependentAndClickCarriesIndex) {
-    form.selectOption("Option1", 0);
-    form.selectOption("Option3", 0);
-    std::vector<std::int16_t> clicks;
-    for (std::int16_t i = 0; i < 2; ++i) {
-        form.control("Option3", i).onClick = [&](std::int16_t index) {
-            clicks.push_back(index);
-        };
-    }
-    form.control("Option3", 1).userClick();
-    form.control("Option3", 1).userClick();
-    form.selectOption("Option3", 1);
-    EXPECT_EQ(clicks, std::vector<std::int16_t>{1});
-    EXPECT_EQ(form.control("Option3", 0).value(), 0);
-    EXPECT_EQ(form.control("Option1", 0).value(), 1);
-    EXPECT_EQ(form.control("Option1", 1).value(), 0);
 }
 
 } // namespace

@@ -191,8 +191,9 @@ TEST_F(SettingsLoadSaveTest, RefusedValueStopsFillingAtItsControl) {
 // told "save failed!", the settings file keeps every value it had and no
 // other file is left. Where access to the folder is denied, to the copy or
 // to its taking the file's place, the save writes the file itself, and
-// writes its earlier bytes back when that fails. A save that completes went
-// through the working copy otherwise.
+// writes its earlier bytes back when that fails; where they cannot be
+// written back either, the player is told that the file may be damaged. A
+// save that completes went through the working copy otherwise.
 TEST_F(SettingsLoadSaveTest, FailedStepOfASaveLeavesTheFileAsItWas) {
     using Failure = MemoryProfileStore::Failure;
     load();
@@ -206,6 +207,7 @@ TEST_F(SettingsLoadSaveTest, FailedStepOfASaveLeavesTheFileAsItWas) {
                                           {Failure::Copy, Failure::LostKey},
                                           {Failure::Copy, Failure::Write},
                                           {Failure::Copy, Failure::None},
+                                          {Failure::Copy, Failure::Restore},
                                           {Failure::Replace, Failure::None},
                                           {Failure::None, Failure::None}}) {
         SCOPED_TRACE(static_cast<int>(denied) * 10 + static_cast<int>(failure));
@@ -215,11 +217,15 @@ TEST_F(SettingsLoadSaveTest, FailedStepOfASaveLeavesTheFileAsItWas) {
         io.profile.failure = failure;
         io.profile.paths.clear();
         const bool saved = failure == Failure::None;
+        const bool restored = failure != Failure::Restore;
         control("Command1").userClick();
         EXPECT_EQ(io.journal.back(),
-                  saved ? "message done (Lurn_config)" : "message save failed! (Warning)");
-        EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), saved ? u"100" : u"80");
-        EXPECT_TRUE(saved || io.profile.files == before);
+                  saved      ? "message done (Lurn_config)"
+                  : restored ? "message save failed! (Warning)"
+                             : "message save failed! qebmod.ini may be damaged: it could not be "
+                               "put back as it was (Warning)");
+        EXPECT_EQ(io.profile.value(u"set", u"BATTLE_SPEED"), saved || !restored ? u"100" : u"80");
+        EXPECT_TRUE(saved || !restored || io.profile.files == before);
         EXPECT_EQ(io.profile.files.size(), 1u);
     }
     EXPECT_EQ(io.profile.paths, std::set<Text>{u"C:\\Games\\Lurn\\qebmod.ini.saving"});

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <map>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -68,6 +69,49 @@ BOOL WINAPI cancelledStart(SHELLEXECUTEINFOW* execute) {
     return FALSE;
 }
 
+// Windows' UI state, which Wine does not keep, as Microsoft documents
+// WM_CHANGEUISTATE, WM_UPDATEUISTATE and WM_QUERYUISTATE: a child passes a
+// change to its parent, the top-level window updates itself, and an update
+// that changes a window's state goes on to its children. Each window keeps
+// in a property the cues it shows: none at first, as after a mouse start,
+// and UIS_INITIALIZE after the mouse hides them as UIS_SET does.
+constexpr wchar_t kCuesShown[] = L"lurn.test.cuesShown";
+constexpr wchar_t kProcedure[] = L"lurn.test.procedure";
+LRESULT CALLBACK keptUiState(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto shown = reinterpret_cast<UINT_PTR>(GetPropW(window, kCuesShown));
+    switch (message) {
+    case WM_QUERYUISTATE:
+        return (UISF_HIDEFOCUS | UISF_HIDEACCEL) & ~shown;
+    case WM_CHANGEUISTATE:
+        if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0) {
+            return SendMessageW(GetParent(window), message, wParam, 0);
+        }
+        [[fallthrough]];
+    case WM_UPDATEUISTATE:
+        if (const UINT_PTR now =
+                LOWORD(wParam) == UIS_CLEAR ? shown | HIWORD(wParam) : shown & ~HIWORD(wParam);
+            now != shown) {
+            SetPropW(window, kCuesShown, reinterpret_cast<HANDLE>(now));
+            for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                SendMessageW(c, WM_UPDATEUISTATE, wParam, 0);
+            }
+        }
+        return 0;
+    default:
+        return CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(window, kProcedure)), window,
+                               message, wParam, lParam);
+    }
+}
+
+// A player reads `a` before `b` on an earlier row, its middle above b's top,
+// or on one row (each one's middle across the other) further left.
+bool readBefore(const RECT& a, const RECT& b) {
+    const LONG aMiddle = (a.top + a.bottom) / 2, bMiddle = (b.top + b.bottom) / 2;
+    return aMiddle >= b.top && aMiddle < b.bottom && bMiddle >= a.top && bMiddle < a.bottom
+               ? a.left < b.left
+               : aMiddle < b.top;
+}
+
 class ConfigWindowTest : public ::testing::Test {
 protected:
     ConfigWindowTest() {
@@ -89,6 +133,10 @@ protected:
     // The control a window realises: its id is 100 + its position in the
     // collection.
     const Control& controlOf(HWND child) { return config.form().at(GetDlgCtrlID(child) - 100); }
+    static std::string nameOf(const Control& c) {
+        return std::string(c.name()) +
+               (c.index() == kNoIndex ? "" : "(" + std::to_string(c.index()) + ")");
+    }
     HWND windowOf(const Control& control) {
         const std::vector<HWND> children = descendants();
         return *std::find_if(children.begin(), children.end(),
@@ -158,11 +206,45 @@ TEST_F(ConfigWindowTest, CaptionsAndNamesReadAsDesignedOnEverySystem) {
     }
 }
 
+// A screen reader reads the children of each container in z-order: the
+// order in which a player reads them. The first child out of order is named.
+TEST_F(ConfigWindowTest, EachContainerIsReadInTheOrderItIsSeen) {
+    std::vector<HWND> containers = descendants();
+    containers.push_back(window.hwnd());
+    for (HWND container : containers) {
+        std::vector<std::pair<const Control*, RECT>> read;
+        for (HWND c = GetWindow(container, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT rect{};
+            if ((GetWindowLongPtrW(c, GWL_STYLE) & WS_VISIBLE) == 0 || !GetWindowRect(c, &rect)) {
+                continue;
+            }
+            const auto earlier = std::find_if(read.begin(), read.end(), [&](const auto& seen) {
+                return readBefore(rect, seen.second);
+            });
+            if (earlier != read.end()) {
+                ADD_FAILURE() << nameOf(controlOf(c)) << " is read after "
+                              << nameOf(*earlier->first) << ", which it is seen before";
+                break;
+            }
+            read.emplace_back(&controlOf(c), rect);
+        }
+    }
+}
+
 // An option that got the focus from a press released outside it, and so is
 // not selected, does not get it back when the window is activated again,
 // where the system would click it; an arrow key selects the other option
-// with one Click.
-TEST_F(ConfigWindowTest, OnlyTheArrowsSelectAnOptionOnAFocusChange) {
+// with one Click. After a mouse start no focus rectangle is drawn until a
+// key moves the focus: the press leaves it hidden; the arrow, Shift+Tab and
+// Tab show it where the focus goes.
+TEST_F(ConfigWindowTest, OnlyTheArrowsSelectAnOptionAndOnlyKeysShowTheFocus) {
+    std::vector<HWND> windows = descendants();
+    windows.push_back(window.hwnd());
+    for (HWND w : windows) {
+        SetPropW(w, kProcedure,
+                 reinterpret_cast<HANDLE>(
+                     SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(keptUiState))));
+    }
     window.show();
     Control& simplified = config.form().control("Option1", 1); // not selected
     HWND unselected = windowOf(simplified);
@@ -176,12 +258,24 @@ TEST_F(ConfigWindowTest, OnlyTheArrowsSelectAnOptionOnAFocusChange) {
     SendMessageW(unselected, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(unselected, WM_LBUTTONUP, 0, MAKELPARAM(5000, 5000));
     ASSERT_EQ(GetFocus(), unselected);
+    EXPECT_NE(SendMessageW(unselected, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0) << "a press";
     const win32::Window other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9,
                                               nullptr, nullptr, nullptr, nullptr));
     SetActiveWindow(other.get());
     SetActiveWindow(window.hwnd());
     EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(0, 0));
-    EXPECT_TRUE(window.preTranslate(MSG{GetFocus(), WM_KEYDOWN, VK_RIGHT, 0, 0, {}}));
+    BYTE keys[256] = {};
+    for (const auto& [name, key, shift] : {std::tuple{"Right", WPARAM{VK_RIGHT}, BYTE{0}},
+                                           {"Shift+Tab", VK_TAB, 0x80},
+                                           {"Tab", VK_TAB, 0}}) {
+        for (HWND w : windows) {
+            RemovePropW(w, kCuesShown);
+        }
+        keys[VK_SHIFT] = shift;
+        SetKeyboardState(keys);
+        EXPECT_TRUE(window.preTranslate(MSG{GetFocus(), WM_KEYDOWN, key, 0, 0, {}}));
+        EXPECT_EQ(SendMessageW(GetFocus(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0) << name;
+    }
     EXPECT_EQ(std::pair(clicks, config.settings().simple), std::pair(1, 1));
 }
 

@@ -432,16 +432,12 @@ TEST_F(DpiTest, FramesHaveTheBorderOfTheSystemsGroupBox) {
     EXPECT_TRUE(leftSide(frame) == leftSide(box.get()));
 }
 
-TEST_F(DpiTest, CaptionsFitTheirControls) {
-    ShownForm shown(kConfigWindowDefinition);
-    load(shown.form);
-    expectCaptionsFit(shown, dpi);
-}
-
+// Every caption fits its control at the display's DPI and at another.
 TEST_F(DpiTest, ADpiChangeLaysTheWindowOutAgainAndKeepsWhatItShows) {
     ShownForm shown(kConfigWindowDefinition);
     Form& form = shown.form;
     load(form);
+    expectCaptionsFit(shown, dpi);
     const HWND focus = shown.handle(form.control("txtwidth"));
     SetFocus(focus);
     ASSERT_EQ(GetFocus(), focus);

@@ -1,6 +1,7 @@
 // Win32Form's keyboard navigation, done before dispatch: Tab and Shift+Tab
 // by tab index across all containers, the arrow keys within an option pair,
-// Enter on a button.
+// Enter on a button; and the focus shown once a key moves it, as the dialog
+// manager shows it.
 
 #include "app/win32/win32_form.h"
 
@@ -124,6 +125,22 @@ bool Win32Form::pressWithEnter(std::size_t position, LPARAM keyData) {
     return true;
 }
 
+// A window opened after mouse input shows no focus rectangles until the
+// player presses Tab or an arrow key that the control does not take itself;
+// the dialog manager then clears the focus flag of the UI state, and a
+// window that moves the focus itself must do so too (Microsoft:
+// WM_CHANGEUISTATE).
+void Win32Form::showFocusOnKey(const MSG& message) const {
+    const bool arrow = message.wParam == VK_LEFT || message.wParam == VK_RIGHT ||
+                       message.wParam == VK_UP || message.wParam == VK_DOWN;
+    if (message.wParam == VK_TAB ||
+        (arrow && (SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                reinterpret_cast<LPARAM>(&message)) &
+                   DLGC_WANTARROWS) == 0)) {
+        SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
+}
+
 bool Win32Form::preTranslate(const MSG& message) {
     if (message.message != WM_KEYDOWN || !owns(message.hwnd)) {
         return false;
@@ -132,8 +149,10 @@ bool Win32Form::preTranslate(const MSG& message) {
         if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
             return false;
         }
+        showFocusOnKey(message);
         return moveFocusByTab(GetKeyState(VK_SHIFT) < 0);
     }
+    showFocusOnKey(message);
     const std::size_t position = positionOf(message.hwnd);
     if (position != kNoPosition && form_.at(position).is(ControlKind::CommandButton) &&
         message.wParam == VK_RETURN) {

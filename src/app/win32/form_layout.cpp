@@ -106,6 +106,7 @@ void Win32Form::onDpiChanged(int dpi, const RECT& suggested) {
             showPicture(child, definition.picture);
         }
     }
+    showOverlapsAsMade();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -26,6 +26,8 @@ public:
 
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
+    // Gives the handle up to a new owner, such as the system.
+    Handle release() { return std::exchange(handle_, nullptr); }
     void reset(Handle handle = nullptr) {
         if (handle_ != nullptr) {
             Release(handle_);
@@ -46,6 +48,7 @@ template <typename Gdi> BOOL WINAPI deleteGdi(Gdi object) {
 
 using Font = Owned<HFONT, deleteGdi<HFONT>>;
 using Bitmap = Owned<HBITMAP, deleteGdi<HBITMAP>>;
+using Region = Owned<HRGN, deleteGdi<HRGN>>;
 using Window = Owned<HWND, DestroyWindow>;
 using Library = Owned<HMODULE, FreeLibrary>;
 using MemoryDc = Owned<HDC, DeleteDC>;

@@ -34,12 +34,18 @@ bool missing(const Text& path) {
            GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
+// True when a step failed because another program has the file open
+// without sharing what the step needs.
+bool lockedForAMoment(DWORD error, const Text&) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
 // True when a step on `path` failed only because another program holds the
 // file for a moment. Access is denied to a file pending deletion (whose
 // attributes cannot be read either) and, by some holders, to a file that is
 // there; a read-only file or a missing one is not held.
 bool heldForAMoment(DWORD error, const Text& path) {
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+    if (lockedForAMoment(error, path)) {
         return true;
     }
     if (error != ERROR_ACCESS_DENIED) {
@@ -53,13 +59,14 @@ bool heldForAMoment(DWORD error, const Text& path) {
 }
 
 // Makes the step, and makes it again after short pauses for as long as
-// another program holds `path`, for up to two seconds. The step's error is
-// the last error afterwards.
-template <typename Step> bool patiently(const Text& path, Step step) {
+// another program holds `path` (as `held` tells), for up to two seconds.
+// The step's error is the last error afterwards.
+template <typename Step>
+bool patiently(const Text& path, Step step, bool (*held)(DWORD, const Text&) = heldForAMoment) {
     const ULONGLONG giveUp = GetTickCount64() + kPatienceMs;
     while (!step()) {
         const DWORD error = GetLastError();
-        if (!heldForAMoment(error, path) || GetTickCount64() >= giveUp) {
+        if (!held(error, path) || GetTickCount64() >= giveUp) {
             SetLastError(error);
             return false;
         }
@@ -153,18 +160,28 @@ std::optional<std::string> WorkingCopies::writableBytes(const Text& file) const 
     return bytes;
 }
 
+// The file is opened as it is and cut to the bytes' length, not overwritten:
+// Windows refuses to overwrite a hidden or system file unless the caller
+// asks for those attributes again (Microsoft: CreateFile), and an open keeps
+// every attribute the file has. This program wrote the file a moment ago,
+// so access denied is final; only a holder without write sharing is waited
+// for.
 bool WorkingCopies::rewrite(const Text& file, const std::string& bytes) const {
     File opened;
-    patiently(file, [&] {
-        opened = openedFile(CreateFileW(wide(file), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                        TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return static_cast<bool>(opened);
-    });
+    patiently(
+        file,
+        [&] {
+            opened = openedFile(CreateFileW(wide(file), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            return static_cast<bool>(opened);
+        },
+        lockedForAMoment);
     DWORD written = 0;
     const bool rewritten = opened &&
                            WriteFile(opened.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                      &written, nullptr) != FALSE &&
-                           written == bytes.size() && FlushFileBuffers(opened.get()) != FALSE;
+                           written == bytes.size() && SetEndOfFile(opened.get()) != FALSE &&
+                           FlushFileBuffers(opened.get()) != FALSE;
     opened.reset();
     forgetProfile(file);
     return rewritten;

@@ -2,8 +2,8 @@
 // the form's members, the window and its controls made from the form's
 // definition, shown and destroyed, and the lookup from a child window to
 // its control. The other jobs are in form_layout.cpp (twips and DPI),
-// form_keyboard.cpp (Tab, arrows, Enter), form_sync.cpp (windows and model
-// in step) and frame_painting.cpp.
+// form_reading_order.cpp (z-order), form_keyboard.cpp (Tab, arrows, Enter),
+// form_sync.cpp (windows and model in step) and frame_painting.cpp.
 
 #include "app/win32/win32_form.h"
 
@@ -126,15 +126,8 @@ void Win32Form::create() {
     for (std::size_t position = 0; position < form_.count(); ++position) {
         createControl(position);
     }
-    // A screen reader names a text box or a scroll bar after the static text
-    // right before it in z-order. Made in the collection's order, they follow
-    // other windows: each goes right behind its label. None of them overlaps
-    // another control, so the window looks the same.
-    for (const ControlLabel& named : definition.labels) {
-        SetWindowPos(children_.at(positionOf(form_.control(named.control))),
-                     children_.at(positionOf(form_.control(named.label))), 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    orderForReading();
+    showOverlapsAsMade();
     form_.setView(this);
 }
 
@@ -206,6 +199,11 @@ void Win32Form::show() {
         UpdateWindow(hwnd());
         return;
     }
+    // Focus rectangles and access-key underlines as the last input calls
+    // for: hidden after the mouse, shown after the keyboard (Microsoft:
+    // WM_CHANGEUISTATE), as the dialog manager starts a dialog.
+    SendMessageW(hwnd(), WM_CHANGEUISTATE,
+                 MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
     SetForegroundWindow(hwnd());

@@ -63,6 +63,12 @@ private:
     void showPicture(HWND image, int resource);
     void onDpiChanged(int dpi, const RECT& suggested);
 
+    // The z-order: the order of reading, overlaps seen as made
+    // (form_reading_order.cpp).
+    std::vector<std::size_t> readingOrder(const Control* container) const;
+    void orderForReading();
+    void showOverlapsAsMade();
+
     // Tab, arrow and Enter navigation (form_keyboard.cpp).
     std::vector<std::size_t> focusOrder() const;
     std::size_t otherOption(std::size_t position) const;
@@ -70,6 +76,7 @@ private:
     bool moveFocusByTab(bool backwards);
     bool moveWithinOptionPair(std::size_t position);
     bool pressWithEnter(std::size_t position, LPARAM keyData);
+    void showFocusOnKey(const MSG& message) const;
 
     // The user's input reaching the model (form_sync.cpp, with
     // propertyChanged and afterDispatch).

@@ -107,7 +107,7 @@ bool MemoryProfileStore::writeString(const Text& section, const Text& key, const
     const bool cut = failure == Failure::CutValue && key == u"BATTLE_SPEED";
     line = {line.key.empty() ? section : line.section, line.key.empty() ? key : line.key,
             cut ? value.substr(0, value.size() - 1) : value};
-    if (failure == Failure::LostKey) {
+    if (failure == Failure::LostKey || failure == Failure::Restore) {
         files[path].erase(matched(u"game", u"LEVEL"));
     }
     return true;
@@ -162,6 +162,9 @@ std::optional<std::string> MemoryProfileStore::writableBytes(const Text& file) c
 }
 
 bool MemoryProfileStore::rewrite(const Text& file, const std::string& bytes) const {
+    if (failure == Failure::Restore) {
+        return false;
+    }
     files[file] = kept_.at(std::stoul(bytes));
     return true;
 }

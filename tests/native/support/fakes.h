@@ -80,8 +80,9 @@ public:
     // A step of a save that fails: the copy (leaving part of one), the
     // write of VOLUME, the flush or the replacement; or a write that reports
     // success, as on a full disk, but loses the key game/LEVEL, or stores
-    // the value of BATTLE_SPEED (the file's last line) cut by a character.
-    enum class Failure { None, Copy, Write, LostKey, CutValue, Flush, Replace };
+    // the value of BATTLE_SPEED (the file's last line) cut by a character;
+    // or loses the key and cannot write a file's earlier bytes back.
+    enum class Failure { None, Copy, Write, LostKey, CutValue, Flush, Replace, Restore };
     Failure failure = Failure::None;
     // The step that access to the folder is denied to: Copy or Replace.
     Failure denied = Failure::None;
