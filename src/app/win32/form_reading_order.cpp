@@ -27,6 +27,17 @@ bool oneRow(const TwipsRect& a, const TwipsRect& b) {
     return across(middle(a), b) && across(middle(b), a);
 }
 
+// Sorts by `key`, equal ones kept in their order: a container holds a few
+// controls, and an insertion sort is a fraction of the library's stable
+// sort in the program.
+template <typename Key> void sortBy(std::vector<std::size_t>& items, Key key) {
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        for (std::size_t j = i; j > 0 && key(items[j]) < key(items[j - 1]); --j) {
+            std::swap(items[j], items[j - 1]);
+        }
+    }
+}
+
 } // namespace
 
 // A row is the control not yet read whose middle is highest, and every
@@ -48,18 +59,19 @@ std::vector<std::size_t> Win32Form::readingOrder(const Control* container) const
             rest.push_back(position);
         }
     }
-    std::stable_sort(rest.begin(), rest.end(), [&](std::size_t a, std::size_t b) {
-        return middle(rect(a)) < middle(rect(b));
-    });
+    sortBy(rest, [&](std::size_t position) { return middle(rect(position)); });
     std::vector<std::size_t> order;
     while (!rest.empty()) {
-        const TwipsRect first = rect(rest.front());
-        const auto rowEnd = std::stable_partition(
-            rest.begin() + 1, rest.end(), [&](std::size_t p) { return oneRow(first, rect(p)); });
-        std::stable_sort(rest.begin(), rowEnd,
-                         [&](std::size_t a, std::size_t b) { return rect(a).left < rect(b).left; });
-        order.insert(order.end(), rest.begin(), rowEnd);
-        rest.erase(rest.begin(), rowEnd);
+        const std::size_t first = rest.front();
+        std::vector<std::size_t> row;
+        std::vector<std::size_t> later;
+        for (const std::size_t position : rest) {
+            (position == first || oneRow(rect(first), rect(position)) ? row : later)
+                .push_back(position);
+        }
+        sortBy(row, [&](std::size_t position) { return rect(position).left; });
+        order.insert(order.end(), row.begin(), row.end());
+        rest = later;
     }
     for (const ControlLabel& named : definition.labels) {
         const auto control =
