@@ -168,8 +168,8 @@ void appendTree(HWND window, int depth, std::wstring& out) {
     }
 }
 
-// The visible top-level windows titled `title`, or, with no title, those of
-// the process `processId`, shown or not as `hidden` says.
+// The top-level windows titled `title`, or, with a process, those of the
+// process `processId`; the visible ones only, unless `hidden` is set.
 struct Search {
     std::wstring title;
     DWORD processId = 0;
